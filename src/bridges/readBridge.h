@@ -1,0 +1,41 @@
+#pragma once
+// A bridge node: the section before it, the two bridge faces with the deck
+// as their lids, and the section after it.
+
+#include "driver/stop.h"
+#include "driver/streams.h"
+#include "sections/crossSection.h"
+#include "text/fieldScan.h"
+
+namespace tolvane {
+
+/// State the bridge converter keeps for a whole run.
+struct BRIDGE_CONVERTER {
+  FIELD8 BRIDGE_RM = BLANK_FIELD8;
+  float DECK_DIST = 0;
+  float DECK_WIDTH = 0;
+  LID_TABLE UPSTREAM_DECK;
+  LID_TABLE DOWNSTREAM_DECK;
+  bool pierSeen = false;
+  int32_t upstreamCountBeforePiers = 0;
+  int32_t downstreamCountBeforePiers = 0;
+  float remainingLeft = 0;
+  float remainingChannel = 0;
+  float remainingRight = 0;
+  CHAR_CLASS_TABLE classes;
+};
+
+/// Sets the converter to its start state.
+void clearBridgeConverter(BRIDGE_CONVERTER& bridge);
+
+/// Converts the bridge whose node header line is in `line`; the records hold
+/// the section before the bridge. status: 30 when the section after the bridge
+/// was read, 99 at the end of the input, 40 when a reach key line ended the
+/// bridge's reach (the line is left in `line`). Returns false when a read error
+/// stopped the run (the message is on the console).
+bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,
+                 CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
+                 N_VALUE_SET& nValues, LID_TABLE& lid, BRIDGE_CONVERTER& bridge,
+                 int32_t& status, RunStop& stop);
+
+}  // namespace tolvane

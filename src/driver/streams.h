@@ -1,0 +1,86 @@
+#pragma once
+// Sequential text streams over file descriptors, read and written through
+// large buffers: the geometry input, the deck, the reach files and the console.
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+#include "text/field8.h"
+
+namespace tolvane {
+
+/// A text file read one line at a time into the 132-column line buffer.
+class InputStream {
+ public:
+  InputStream();
+  ~InputStream();
+  InputStream(const InputStream&) = delete;
+  InputStream& operator=(const InputStream&) = delete;
+
+  /// Opens an existing regular file for reading; returns 0 or the errno.
+  int open(const char* path);
+  /// Takes over an open descriptor (closed by close()).
+  void adopt(int fd);
+  /// True while a file is open.
+  bool isOpen() const { return fd_ >= 0; }
+  /// Reads the next line into `line`: a carriage return ending the line is
+  /// dropped, the rest cut at column 132 and blank-padded. False at the end of
+  /// the input or after a read error (see error()).
+  bool readLine(LineBuffer& line);
+  /// Goes back to the first line; returns 0 or the errno.
+  int rewind();
+  /// Closes the file; returns 0 or the errno.
+  int close();
+  /// The errno of a failed read, 0 if none.
+  int error() const { return error_; }
+
+ private:
+  bool fill();
+
+  int fd_ = -1;
+  int error_ = 0;
+  bool atEnd_ = false;
+  std::unique_ptr<char[]> buffer_;
+  size_t begin_ = 0;
+  size_t end_ = 0;
+};
+
+/// A text file written through a large buffer; write failures are remembered
+/// and reported by flush() and close().
+class OutputStream {
+ public:
+  OutputStream();
+  ~OutputStream();
+  OutputStream(const OutputStream&) = delete;
+  OutputStream& operator=(const OutputStream&) = delete;
+
+  /// Creates or truncates a file for writing; returns 0 or the errno.
+  int create(const char* path);
+  /// Writes to an open descriptor that the stream does not own (the console).
+  void attach(int fd);
+  /// True while a file is open.
+  bool isOpen() const { return fd_ >= 0; }
+  /// Appends text.
+  void write(std::string_view text);
+  /// Appends text and a line end.
+  void writeLine(std::string_view text);
+  /// Writes out the buffer; returns 0 or the errno of the first failure.
+  int flush();
+  /// Flushes and closes (an attached descriptor is only flushed); returns 0 or
+  /// the errno of the first failure.
+  int close();
+  /// The errno of the first failed write, 0 if none.
+  int error() const { return error_; }
+
+ private:
+  void drain();
+
+  int fd_ = -1;
+  bool owned_ = false;
+  int error_ = 0;
+  std::unique_ptr<char[]> buffer_;
+  size_t used_ = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,14 @@
+#pragma once
+// The conversion: one run of the program, callable in-process any number of times.
+
+#include <span>
+
+namespace tolvane {
+
+/// Runs one conversion with the given command-line arguments (program name
+/// excluded), writing console text to `consoleFd` and reading any answers from
+/// `answerFd`. Returns the exit status: 0 after a normal end or the keyword
+/// listing, 1 after every stop caused by an error.
+int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd);
+
+}  // namespace tolvane

@@ -1,0 +1,22 @@
+#pragma once
+// The private temporary directory that holds one reach file per reach in
+// sorted mode, named by the reach's position in the input.
+
+#include <cstdint>
+
+namespace tolvane {
+
+/// A private directory of reach files, removed with everything in it.
+struct REACH_FILES {
+  char directory[4096] = {};
+  int32_t filesMade = 0;
+};
+
+/// Creates the private directory under $TMPDIR (or /tmp); returns 0 or the errno.
+int makeReachDirectory(REACH_FILES& files);
+/// Writes the path of reach file `number` into `path` (size `size`).
+void reachFilePath(const REACH_FILES& files, int32_t number, char* path, int size);
+/// Removes every reach file and the directory itself (safe to call twice).
+void removeReachDirectory(REACH_FILES& files);
+
+}  // namespace tolvane

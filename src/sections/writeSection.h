@@ -1,0 +1,15 @@
+#pragma once
+// Writing one cross section as cards: NC/NH, X1, X3, BT and GR.
+
+#include "driver/streams.h"
+#include "sections/crossSection.h"
+
+namespace tolvane {
+
+/// Writes the section's cards. `lid` is the section's own lid table or, for a
+/// bridge face, a deck side. Blanks the first "*" of RM, rewrites the first
+/// elevation of each GR card and negates the blocked elevations in place.
+void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE,
+                   AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid);
+
+}  // namespace tolvane

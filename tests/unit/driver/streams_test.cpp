@@ -1,0 +1,110 @@
+#include "driver/streams.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "streamFiles.h"
+
+namespace tolvane {
+namespace {
+
+std::string readAll(const std::string& contents) {
+  InputFile file(contents);
+  LineBuffer line;
+  std::string lines;
+  while (file.stream().readLine(line)) {
+    lines += std::string(line.view().substr(0, static_cast<size_t>(line.length)));
+    lines += '|';
+  }
+  return lines;
+}
+
+TEST(InputStream, SplitsLinesAndDropsTheCarriageReturnThatEndsOne) {
+  EXPECT_EQ(readAll("a\nbb\n\nc"), "a|bb||c|");
+  EXPECT_EQ(readAll("a\r\nb\r\n"), "a|b|");
+  // Only the carriage return just before the line end goes.
+  EXPECT_EQ(readAll("a\r\r\nb\rc\n"), "a\r|b\rc|");
+  EXPECT_EQ(readAll(""), "");
+  EXPECT_EQ(readAll("\n"), "|");
+}
+
+TEST(InputStream, PadsShortLinesAndCutsLongOnesAt132Columns) {
+  InputFile file("abc\n" + std::string(140, 'x') + "\nnext\n");
+  LineBuffer line;
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.length, 3);
+  EXPECT_EQ(line.view(), "abc" + std::string(129, ' '));
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), std::string(132, 'x'));
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.columns(1, 4), "next");
+  EXPECT_FALSE(file.stream().readLine(line));
+}
+
+TEST(InputStream, KeepsNulAndHighBytesAsOrdinaryCharacters) {
+  std::string text("a\0b\xff\tc\n", 7);
+  InputFile file(text);
+  LineBuffer line;
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.length, 6);
+  EXPECT_EQ(std::string(line.text, 6), text.substr(0, 6));
+}
+
+TEST(InputStream, ALineLongerThanTheReadBufferIsCutAndTheNextLineFollows) {
+  std::string huge(3 << 20, 'y');
+  InputFile file("first\n" + huge + "\nlast");
+  LineBuffer line;
+  ASSERT_TRUE(file.stream().readLine(line));
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), std::string(132, 'y'));
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.columns(1, 4), "last");
+  EXPECT_FALSE(file.stream().readLine(line));
+  EXPECT_EQ(file.stream().error(), 0);
+}
+
+TEST(InputStream, RewindStartsAgainFromTheFirstLine) {
+  InputFile file("one\ntwo\n");
+  LineBuffer line;
+  while (file.stream().readLine(line)) {
+  }
+  EXPECT_EQ(file.stream().rewind(), 0);
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.columns(1, 3), "one");
+}
+
+TEST(InputStream, ADirectoryCannotBeOpened) {
+  InputStream in;
+  EXPECT_NE(in.open("/"), 0);
+  EXPECT_FALSE(in.isOpen());
+  EXPECT_NE(in.open("/no/such/file"), 0);
+}
+
+TEST(LineBuffer, FindsKeysByPosition) {
+  LineBuffer line;
+  line.assign("Type RM Length L Ch R = 1 ,5.99    ,440,600,400");
+  EXPECT_EQ(line.find("Type RM Length"), 1);
+  EXPECT_EQ(line.find("= 1"), 23);
+  EXPECT_EQ(line.find("Exp/Cntr="), 0);
+  EXPECT_EQ(line.find("400 "), 0);  // the padding is never part of a key
+}
+
+TEST(OutputStream, AFullDeviceIsReportedWhenTheBufferIsWrittenOut) {
+  OutputStream out;
+  ASSERT_EQ(out.create("/dev/full"), 0);
+  out.writeLine("EJ");
+  EXPECT_NE(out.close(), 0);
+}
+
+TEST(OutputStream, LargeOutputArrivesWhole) {
+  OutputFile out;
+  std::string card(80, 'G');
+  for (int i = 0; i < 20000; ++i) out.stream().writeLine(card);
+  std::string all = out.contents();
+  EXPECT_EQ(all.size(), 20000u * 81u);
+  EXPECT_EQ(all.substr(all.size() - 81), card + "\n");
+}
+
+}  // namespace
+}  // namespace tolvane
