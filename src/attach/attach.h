@@ -7,10 +7,38 @@
 #include <span>
 #include <string_view>
 
+#include "attach/units.h"
 #include "driver/stop.h"
 #include "driver/streams.h"
 
 namespace tolvane {
+
+/// Width of the command line and of an answer line.
+inline constexpr int COMMAND_LINE_WIDTH = 132;
+/// Entries of the substitution table.
+inline constexpr int MAX_SUBSTITUTIONS = 40;
+/// Width of a keyword text and of a value text in the substitution table.
+inline constexpr int SUBSTITUTION_WIDTH = 80;
+/// Slots of the declared-keyword list.
+inline constexpr int MAX_DECLARED = 40;
+/// Width of a declared-keyword slot.
+inline constexpr int DECLARED_WIDTH = 15;
+
+/// The keyword=value pairs found on the command line, in command-line order.
+/// A blank keyword text marks an entry that is free or already consumed.
+struct SUBSTITUTION_TABLE {
+  char keyword[MAX_SUBSTITUTIONS][SUBSTITUTION_WIDTH] = {};
+  char value[MAX_SUBSTITUTIONS][SUBSTITUTION_WIDTH] = {};
+  /// Length of each value as typed, which may exceed the stored 80 characters.
+  int32_t valueLength[MAX_SUBSTITUTIONS] = {};
+  int32_t count = 0;
+};
+
+/// The keywords declared since the last ATTCHK, cut to 15 characters.
+struct DECLARED_KEYWORDS {
+  char slot[MAX_DECLARED][DECLARED_WIDTH] = {};
+  int32_t count = 0;
+};
 
 /// State of the library for one run (one program invocation).
 struct ATTACH_LIBRARY {
@@ -22,11 +50,33 @@ struct ATTACH_LIBRARY {
   InputStream* answers = nullptr;
   // Library state (first-call flag, substitution table, declared keywords,
   // listing mode, ...) is added by the implementation below this line.
+
+  /// Cleared by the first ATTACH call, which cracks the command line.
+  bool firstCall = true;
+  /// Set when the command line asked for the keyword listing.
+  bool listing = false;
+  /// Whether the library may ask the user for values and file names.
+  bool prompting = true;
+  /// Arguments that did not fit on the command line (each reported once).
+  int32_t droppedArguments = 0;
+  /// The arguments joined, blank-padded, and the length they use.
+  char commandLine[COMMAND_LINE_WIDTH] = {};
+  int32_t commandLength = 0;
+  /// keyword=value pairs of the command line (and answers to prompts).
+  SUBSTITUTION_TABLE substitutions;
+  /// Keywords declared since the last ATTCHK.
+  DECLARED_KEYWORDS declared;
+  /// Files opened by ATTACH, by unit number.
+  UnitTable units;
+
+  /// The file open on `unit` (units 5 and 6: the console), nullptr if none.
+  const UNIT_FILE* unitFile(int32_t unit) const { return units.find(unit); }
 };
 
 /// Declares one keyword and returns its value in `name` (blank-padded to the
 /// length of `name`) with a status: -11/-10 listing, -2/0 default taken, -1
-/// value from the command line, 36 value too long for `name`, > 0 open failed.
+/// value from the command line, 36 value too long for `name` (nothing opened),
+/// 5 no answer to a dialogue, > 0 open failed.
 /// Returns false when the run must stop (the stop is recorded in `stop`).
 bool ATTACH(ATTACH_LIBRARY& lib, int32_t unit, std::string_view keyword,
             std::string_view defaultValue, std::string_view options, std::span<char> name,

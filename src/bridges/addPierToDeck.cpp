@@ -38,7 +38,7 @@ bool ADD_PIER_TO_DECK(LID_TABLE& deck, float W, float E, float S) {
   setPoint(deck, k, a, ta, la);
   setPoint(deck, k + 1, a, ta, E);
   int32_t d = k + 2;
-  for (int32_t moved = k + 4; moved < n + 4 && !(deck.COL1_VALUE[moved] > b); ++moved, ++d)
+  for (int32_t moved = k + 4; moved < n + 4 && deck.COL1_VALUE[moved] <= b; ++moved, ++d)
     setPoint(deck, d, deck.COL1_VALUE[moved], deck.COL2_VALUE[moved], E);
   setPoint(deck, d, b, tb, E);
   setPoint(deck, d + 1, b, tb, lb);

@@ -16,7 +16,13 @@ struct REACH_FILES {
 int makeReachDirectory(REACH_FILES& files);
 /// Writes the path of reach file `number` into `path` (size `size`).
 void reachFilePath(const REACH_FILES& files, int32_t number, char* path, int size);
+/// Records that reach file `number` is about to be created, so that it is
+/// removed with the directory even if the run is interrupted.
+void noteReachFile(REACH_FILES& files, int32_t number);
 /// Removes every reach file and the directory itself (safe to call twice).
 void removeReachDirectory(REACH_FILES& files);
+/// Has SIGINT and SIGTERM remove the current run's reach directory before the
+/// process ends by the signal's default action. Called once, by main().
+void installReachCleanupOnSignals();
 
 }  // namespace tolvane

@@ -1,10 +1,12 @@
 #include "network/tables.h"
 
+#include <cstddef>
+
 namespace tolvane {
 
 namespace {
 
-template <size_t N>
+template <std::size_t N>
 void blank(std::array<char, N>& text) {
   text.fill(' ');
 }

@@ -1,5 +1,4 @@
 #include "sections/sectionParts.h"
-
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -30,9 +29,11 @@ void GET3STRINGS(std::string_view S, FIELD8& S1, FIELD8& S2, FIELD8& S3) {
   int c1 = static_cast<int>(first) + 1;
   int c2 = static_cast<int>(S.rfind(',')) + 1;
   S1 = rightJustifiedPiece(S.substr(0, static_cast<size_t>(c1 - 1)));
-  if (c2 > c1 + 1) S2 = rightJustifiedPiece(S.substr(static_cast<size_t>(c1), static_cast<size_t>(c2 - c1 - 1)));
+  if (c2 > c1 + 1)
+    S2 = rightJustifiedPiece(S.substr(static_cast<size_t>(c1), static_cast<size_t>(c2 - c1 - 1)));
   int p = lastDigit(S);
-  if (p > c2) S3 = rightJustifiedPiece(S.substr(static_cast<size_t>(c2), static_cast<size_t>(p - c2)));
+  if (p > c2)
+    S3 = rightJustifiedPiece(S.substr(static_cast<size_t>(c2), static_cast<size_t>(p - c2)));
 }
 
 }  // namespace tolvane

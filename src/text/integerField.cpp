@@ -16,7 +16,7 @@ int32_t readIntegerField(std::string_view field) {
     if (c < '0' || c > '9') return 0;
     digitSeen = true;
     value = value * 10 + (c - '0');
-    if (value > INT32_MAX) return 0;
+    if (value > (negative ? -int64_t{INT32_MIN} : int64_t{INT32_MAX})) return 0;
   }
   return static_cast<int32_t>(negative ? -value : value);
 }

@@ -81,7 +81,8 @@ bool convertReal(std::string_view s, const RealSyntax& r, float& value) {
   // The exponent letters D and d are not known to from_chars: hand it a copy
   // with E in their place.
   char copy[2 * LINE_WIDTH];
-  if (r.exponentMark != std::string_view::npos && (s[r.exponentMark] == 'D' || s[r.exponentMark] == 'd')) {
+  if (r.exponentMark != std::string_view::npos &&
+      (s[r.exponentMark] == 'D' || s[r.exponentMark] == 'd')) {
     if (number.size() > sizeof copy) return false;
     std::memcpy(copy, number.data(), number.size());
     copy[r.exponentMark - (s.size() - number.size())] = 'E';

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Benchmark of the converter: speed, peak memory and heap allocations on large
+# generated geometry files.
+#
+#   bash bench/run.sh                  20 MB and 200 MB inputs, 5 runs each
+#   bash bench/run.sh 5 50             other input sizes, in MB (10^6 bytes)
+#   bash bench/run.sh --reps 9 20      another number of runs per input and mode
+#   bash bench/run.sh --crlf           inputs with CR LF line ends
+#
+# Environment: BUILD_DIR (default: build-bench/ under the repository root),
+# SEED (default 1).
+#
+# It builds the Release converter, the generator and the allocation counter,
+# then for each size generates an input in a temporary directory (removed at
+# the end) and times, the same number of times each:
+#   floor     cat FILE FILE > OUT   (reading the input twice, writing as much)
+#   unsorted  tolvane INPUT=FILE OUTPUT=DECK
+#   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
+# It prints one table per input: the median wall time, MB of input per second,
+# the peak resident memory (largest "Maximum resident set size" of
+# /usr/bin/time -v over the runs), the ratio of the median to the floor's
+# median, and the heap allocations of one more run under the preload library
+# countAllocations. Every conversion must end with status 0, print nothing but
+# the progress line and "Stop - Program terminated.", and leave no reach file
+# behind; otherwise the script stops with status 1.
+
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${BUILD_DIR:-$root/build-bench}
+seed=${SEED:-1}
+reps=5
+crlf=
+sizes=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --reps) reps=$2; shift 2 ;;
+    --crlf) crlf=--crlf; shift ;;
+    -h|--help) sed -n '2,27p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) sizes+=("$1"); shift ;;
+  esac
+done
+[ ${#sizes[@]} -gt 0 ] || sizes=(20 200)
+[ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+work=$tmp/work
+mkdir "$work"
+
+echo "Building Release in $build ..."
+{ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF &&
+  cmake --build "$build" --target tolvane tolvane_generate countAllocations -j2; } > "$tmp/build.log" 2>&1 ||
+  { cat "$tmp/build.log" >&2; exit 1; }
+converter=$build/src/tolvane
+generator=$build/bench/tolvane_generate
+counter=$build/bench/libcountAllocations.so
+
+# run_timed STDOUT_FILE COMMAND...: runs the command in $work under
+# /usr/bin/time -v; sets wall (seconds), rss_kb and status.
+run_timed() {
+  local out=$1; shift
+  local start end
+  start=$EPOCHREALTIME
+  set +e
+  (cd "$work" && /usr/bin/time -v -o "$tmp/time.txt" "$@" > "$out" 2> "$tmp/stderr.txt")
+  status=$?
+  set -e
+  end=$EPOCHREALTIME
+  wall=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }')
+  rss_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$tmp/time.txt")
+}
+
+# check_conversion NAME: the last conversion ended normally and left only the
+# input and its deck in the working directory.
+check_conversion() {
+  local name=$1 unexpected
+  if [ "$status" -ne 0 ]; then
+    echo "bench: $name: exit status $status" >&2; cat "$tmp/console.txt" "$tmp/stderr.txt" >&2; exit 1
+  fi
+  unexpected=$(cat "$tmp/console.txt" "$tmp/stderr.txt" |
+    grep -v -x -e ' *encountered end of file in first pass thru data, *processing the junctions now\.\.\.' \
+               -e 'Stop - Program terminated\.' || true)
+  if [ -n "$unexpected" ]; then
+    echo "bench: $name: unexpected console lines:" >&2; echo "$unexpected" | head -20 >&2; exit 1
+  fi
+  if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "$input" "$deck" | sort)" ]; then
+    echo "bench: $name: files left in the working directory: $(cd "$work" && ls | tr '\n' ' ')" >&2; exit 1
+  fi
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# measure MODE: times the floor or a conversion $reps times; sets med and peak_kb.
+measure() {
+  local mode=$1 times=() peak=0 i
+  for ((i = 0; i < reps; i++)); do
+    case $mode in
+      floor) run_timed "$tmp/floor.out" cat "$input" "$input"; [ "$status" -eq 0 ] || exit 1 ;;
+      unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
+      sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
+    esac
+    times+=("$wall")
+    if [ "$rss_kb" -gt "$peak" ]; then peak=$rss_kb; fi
+  done
+  rm -f "$tmp/floor.out"
+  med=$(printf '%s\n' "${times[@]}" | median)
+  peak_kb=$peak
+}
+
+# count_allocations MODE: heap allocations of one conversion.
+count_allocations() {
+  local sort=()
+  [ "$1" = sorted ] && sort=(SORTREACHES=YES)
+  (cd "$work" && COUNT_ALLOCATIONS_FILE="$tmp/allocations.txt" LD_PRELOAD="$counter" \
+    "$converter" "INPUT=$input" "OUTPUT=$deck" "${sort[@]}" > /dev/null)
+  cat "$tmp/allocations.txt"
+}
+
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); $reps runs per input and mode; MB = 10^6 bytes"
+for size in "${sizes[@]}"; do
+  input=g$size.geo
+  deck=g$size.cs
+  "$generator" --seed "$seed" --megabytes "$size" $crlf > "$work/$input"
+  bytes=$(stat -c %s "$work/$input")
+  mb=$(awk -v b="$bytes" 'BEGIN { printf "%.2f", b / 1e6 }')
+  reaches=$(grep -c 'River Reach=' "$work/$input" || true)
+  sections=$(grep -c 'Type RM Length L Ch R = 1 ' "$work/$input" || true)
+  bridges=$(grep -c 'Type RM Length L Ch R = 3 ' "$work/$input" || true)
+
+  measure floor
+  floor=$med
+  floor_kb=$peak_kb
+  declare -A row_med row_kb row_alloc
+  for mode in unsorted sorted; do
+    measure "$mode"
+    row_med[$mode]=$med
+    row_kb[$mode]=$peak_kb
+    row_alloc[$mode]=$(count_allocations "$mode")
+  done
+  rm -f "$work/$deck"
+
+  echo
+  echo "Input $size MB: $bytes bytes, $reaches reaches, $sections cross sections, $bridges bridges${crlf:+, CR LF}"
+  echo
+  echo "| command | median (s) | MB/s | peak RSS (MiB) | x floor | heap allocations |"
+  echo "|---|---:|---:|---:|---:|---:|"
+  awk -v t="$floor" -v mb="$mb" -v kb="$floor_kb" \
+    'BEGIN { printf "| floor: cat FILE FILE > OUT | %.3f | %.0f | %.1f | 1.00 | |\n", t, mb / t, kb / 1024 }'
+  for mode in unsorted sorted; do
+    awk -v m="$mode" -v t="${row_med[$mode]}" -v f="$floor" -v mb="$mb" -v kb="${row_kb[$mode]}" -v a="${row_alloc[$mode]}" \
+      'BEGIN { printf "| %s | %.3f | %.1f | %.1f | %.2f | %d |\n", m, t, mb / t, kb / 1024, t / f, a }'
+  done
+  rm -f "$work/$input"
+  unset row_med row_kb row_alloc
+done

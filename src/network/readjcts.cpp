@@ -1,0 +1,258 @@
+#include "network/readjcts.h"
+
+#include <cstring>
+
+#include "driver/cards.h"
+#include "network/reachNames.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::string_view kReachKey = "River Reach=";
+constexpr std::string_view kJunctionKey = "Junct Name=";
+constexpr std::string_view kUpKey = "Up River,Reach=";
+constexpr std::string_view kDownKey = "Dn River,Reach=";
+constexpr std::string_view kJunctionEndKey = "Junc L&A=";
+constexpr std::string_view kReverseTextKey = "Reverse River Text";
+
+/// How a phase (or a junction block) of the reading ended.
+enum class Reading { END_OF_INPUT, REACH_LINE, BLOCK_ENDED, STOPPED };
+
+/// A reach key line holds its key from column 1.
+bool isReachKeyLine(const LineBuffer& line) {
+  return line.length >= static_cast<int>(kReachKey.size()) &&
+         std::memcmp(line.text, kReachKey.data(), kReachKey.size()) == 0;
+}
+
+/// One read of the geometry file through both phases.
+class PrePass {
+ public:
+  PrePass(InputStream& in, OutputStream& scratch, OutputStream& console, REACH_TABLE& reaches,
+          JUNCTION_TABLE& junctions, bool sorted, REACH_FILES& files, RunStop& stop)
+      : in_(in), scratch_(scratch), console_(console), reaches_(reaches),
+        junctions_(junctions), sorted_(sorted), files_(files), stop_(stop) {}
+
+  bool run();
+
+ private:
+  Reading junctionPhase();
+  Reading junctionBlock();
+  bool addEndName(int32_t j, int32_t& count, REACH_NAME_TEXT* names, std::string_view key);
+  Reading reachPhase();
+  bool skipToReverseText();
+  bool startReachFile(int32_t number, const LineBuffer& keyLine);
+  void copyLine(const LineBuffer& line);
+  bool endReading();
+  void connect();
+  void connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names, int32_t* numbers,
+                  int32_t* ends, std::string_view which);
+  bool fail(std::string_view text, int64_t value);
+
+  InputStream& in_;
+  OutputStream& scratch_;
+  OutputStream& console_;
+  REACH_TABLE& reaches_;
+  JUNCTION_TABLE& junctions_;
+  bool sorted_;
+  REACH_FILES& files_;
+  RunStop& stop_;
+  LineBuffer line_;
+};
+
+bool PrePass::fail(std::string_view text, int64_t value) {
+  FreeLine().text(text).integer(value).writeTo(console_);
+  scratch_.close();
+  return stopRun(stop_, 1);
+}
+
+bool PrePass::run() {
+  clearNetworkTables(reaches_, junctions_);
+  // The stream was just opened, so a stream that cannot seek (a pipe) is
+  // still at its start; the second pass reports it if it needs the rewind.
+  in_.rewind();
+  if (sorted_) {
+    if (int rc = makeReachDirectory(files_))
+      return fail("ERROR CREATING TEMPORARY DIRECTORY, IOSTAT=", rc);
+  }
+  Reading reading = junctionPhase();
+  if (reading == Reading::REACH_LINE) reading = reachPhase();
+  if (reading == Reading::STOPPED || !endReading()) return false;
+
+  FreeLine()
+      .text("encountered end of file in first pass thru data,")
+      .text(" processing the junctions now...")
+      .writeTo(console_);
+  for (int32_t r = 0; r < reaches_.REACH_COUNT; ++r) {
+    reaches_.UP_JUNCTION[r] = -1;
+    reaches_.DOWN_JUNCTION[r] = -1;
+  }
+  connect();
+  if (sorted_) in_.close();
+  return true;
+}
+
+Reading PrePass::junctionPhase() {
+  while (in_.readLine(line_)) {
+    if (line_.has(kJunctionKey)) {
+      Reading block = junctionBlock();
+      if (block != Reading::BLOCK_ENDED) return block;
+    } else if (isReachKeyLine(line_)) {
+      return Reading::REACH_LINE;
+    }
+  }
+  return Reading::END_OF_INPUT;
+}
+
+Reading PrePass::junctionBlock() {
+  if (junctions_.JUNCTION_COUNT == JUNCTION_CAPACITY) {
+    fail("TOO MANY JUNCTIONS, THE LIMIT IS", JUNCTION_CAPACITY);
+    return Reading::STOPPED;
+  }
+  int32_t j = junctions_.JUNCTION_COUNT++;
+  takeName(line_.columns(12, LINE_WIDTH), junctions_.JUNCTION_NAME[j]);
+  int32_t up = 0, down = 0;
+  while (in_.readLine(line_)) {
+    if (line_.has(kUpKey)) {
+      if (!addEndName(j, up, junctions_.UP_NAMES[j], kUpKey)) return Reading::STOPPED;
+    } else if (line_.has(kDownKey)) {
+      if (!addEndName(j, down, junctions_.DOWN_NAMES[j], kDownKey)) return Reading::STOPPED;
+    } else if (line_.has(kJunctionEndKey)) {
+      junctions_.UP_COUNT[j] = up;
+      junctions_.DOWN_COUNT[j] = down;
+      return Reading::BLOCK_ENDED;
+    }
+  }
+  return Reading::END_OF_INPUT;
+}
+
+bool PrePass::addEndName(int32_t j, int32_t& count, REACH_NAME_TEXT* names,
+                         std::string_view key) {
+  if (count == JUNCTION_END_CAPACITY) {
+    std::string_view name(junctions_.JUNCTION_NAME[j].data(), junctions_.JUNCTION_NAME[j].size());
+    FreeLine()
+        .text("TOO MANY REACHES AT JUNCTION ")
+        .text(name)
+        .text(", THE LIMIT IS")
+        .integer(JUNCTION_END_CAPACITY)
+        .writeTo(console_);
+    scratch_.close();
+    return stopRun(stop_, 1);
+  }
+  REACH_NAME_TEXT& name = names[count++];
+  takeName(line_.columns(static_cast<int>(key.size()) + 1, LINE_WIDTH), name);
+  cleanName(name);
+  return true;
+}
+
+// Entered with the first reach key line in line_.
+Reading PrePass::reachPhase() {
+  LineBuffer keyLine;
+  for (;;) {
+    if (reaches_.REACH_COUNT == REACH_CAPACITY) {
+      fail("TOO MANY REACHES, THE LIMIT IS", REACH_CAPACITY);
+      return Reading::STOPPED;
+    }
+    int32_t number = ++reaches_.REACH_COUNT;
+    keyLine = line_;
+    REACH_NAME_TEXT name;
+    takeName(keyLine.columns(static_cast<int>(kReachKey.size()) + 1, LINE_WIDTH), name);
+    cleanName(name);
+    // A reach cut off before its "Reverse River Text" stays counted but unfiled.
+    if (!skipToReverseText()) return Reading::END_OF_INPUT;
+    int64_t key = 0;
+    INSERTREACH(sorted_, name, number, reaches_, key, number);
+    if (sorted_ && !startReachFile(number, keyLine)) return Reading::STOPPED;
+
+    for (;;) {
+      if (!in_.readLine(line_)) return Reading::END_OF_INPUT;
+      if (isReachKeyLine(line_)) break;
+      if (sorted_) {
+        copyLine(line_);
+        if (int rc = scratch_.error()) {
+          fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+          return Reading::STOPPED;
+        }
+      }
+    }
+  }
+}
+
+bool PrePass::skipToReverseText() {
+  while (in_.readLine(line_))
+    if (line_.has(kReverseTextKey)) return true;
+  return false;
+}
+
+bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
+  if (scratch_.isOpen()) {
+    if (int rc = scratch_.close()) return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+  }
+  char path[sizeof files_.directory + 16];
+  reachFilePath(files_, number, path, sizeof path);
+  noteReachFile(files_, number);
+  if (int rc = scratch_.create(path))
+    return fail("ERROR CREATING TEMPORARY REACH FILE, IOSTAT=", rc);
+  copyLine(keyLine);
+  return true;
+}
+
+// Writes a line so that reading it back gives the same line buffer: a line
+// that itself ends in a carriage return gets a second one, since reading
+// drops the carriage return that ends a line.
+void PrePass::copyLine(const LineBuffer& line) {
+  std::string_view text(line.text, static_cast<size_t>(line.length));
+  scratch_.write(text);
+  scratch_.write(!text.empty() && text.back() == '\r' ? "\r\n" : "\n");
+}
+
+// At the end of the reading: a failed read or a reach file that could not be
+// written out whole stops the run instead of passing for the end of the file.
+bool PrePass::endReading() {
+  if (int rc = in_.error()) return fail("ERROR READING INPUT FILE, IOSTAT=", rc);
+  if (sorted_ && scratch_.isOpen()) {
+    if (int rc = scratch_.close()) return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+  }
+  return true;
+}
+
+void PrePass::connect() {
+  for (int32_t j = 0; j < junctions_.JUNCTION_COUNT; ++j) {
+    connectEnd(j, junctions_.UP_COUNT[j], junctions_.UP_NAMES[j], junctions_.UP_REACHES[j],
+               reaches_.DOWN_JUNCTION, "An upstream reach named at Junction:");
+    connectEnd(j, junctions_.DOWN_COUNT[j], junctions_.DOWN_NAMES[j],
+               junctions_.DOWN_REACHES[j], reaches_.UP_JUNCTION,
+               "A downstream reach named at Junction:");
+  }
+}
+
+// Each reach named at the end of junction j gets j at its opposite end: a
+// reach flowing into the junction ends there, one flowing out starts there.
+void PrePass::connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names,
+                         int32_t* numbers, int32_t* ends, std::string_view which) {
+  for (int32_t k = 0; k < count; ++k) {
+    int32_t r = FINDNAME(reaches_.REACH_NAME, names[k], reaches_.REACH_COUNT);
+    numbers[k] = r;
+    if (r > 0) {
+      ends[r - 1] = j + 1;
+      continue;
+    }
+    const JUNCTION_NAME_TEXT& junction = junctions_.JUNCTION_NAME[j];
+    FreeLine().text(which).text({junction.data(), junction.size()}).writeTo(console_);
+    FreeLine()
+        .text(" was not found in data. RCHNAME=")
+        .text({names[k].data(), names[k].size()})
+        .writeTo(console_);
+  }
+}
+
+}  // namespace
+
+bool PREPROCESS_JUNCTIONS_AND_REACHES(InputStream& in, OutputStream& scratch,
+                                      OutputStream& console, REACH_TABLE& reaches,
+                                      JUNCTION_TABLE& junctions, bool sorted,
+                                      REACH_FILES& files, RunStop& stop) {
+  return PrePass(in, scratch, console, reaches, junctions, sorted, files, stop).run();
+}
+
+}  // namespace tolvane

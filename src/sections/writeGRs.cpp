@@ -1,0 +1,40 @@
+#include <algorithm>
+
+#include "driver/cards.h"
+#include "sections/sectionParts.h"
+
+namespace tolvane {
+
+namespace {
+
+/// Rewrites the elevation that opens a GR card as field 1 shows it: the value
+/// left-justified, or right-justified in 6 columns and 2 blanks when shorter.
+void fitOpeningElevation(FIELD8& elevation) {
+  std::string_view shown = fittedField1(elevation);
+  if (shown.size() < FIELD1_WIDTH) {
+    FIELD8 fitted = BLANK_FIELD8;
+    std::memcpy(fitted.data() + FIELD1_WIDTH - shown.size(), shown.data(), shown.size());
+    elevation = fitted;
+  } else {
+    leftJustify(elevation);
+  }
+}
+
+}  // namespace
+
+void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground) {
+  RepeatingCard gr(out, "GR");
+  int32_t count = std::min(ground.NPTS, GROUND_CAPACITY);
+  for (int32_t i = 0; i < count; ++i) {
+    if (i % 5 == 0) {
+      fitOpeningElevation(ground.ELEV[i]);
+      gr.text(fittedField1(ground.ELEV[i]));
+    } else {
+      gr.text(view(ground.ELEV[i]));
+    }
+    gr.text(view(ground.STA[i]));
+  }
+  gr.finish();
+}
+
+}  // namespace tolvane

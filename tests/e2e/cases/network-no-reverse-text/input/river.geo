@@ -1,0 +1,46 @@
+Geom Title=network case
+Program Version=3.1
+
+Junct Name=J               
+Junct Desc=, 0 , 0 ,-1 ,0
+Junct X Y & Text X Y=0.49,0.89,0.49,0.89
+Up River,Reach=Creek           ,A               
+Dn River,Reach=Creek           ,B               
+Junc L&A=50,
+Junc L&A=50,0
+
+River Reach=Creek           ,A               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+Type RM Length L Ch R = 1 ,3       ,100,100,100
+#Sta/Elev= 3 
+       0     100      50      90     100     100
+#Mann= 3 , 0 , 0 
+       0     .06       0      20    .035       0      80     .06       0
+Bank Sta=20,80
+Exp/Cntr=0.3,0.1
+
+River Reach=Creek           ,B               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Type RM Length L Ch R = 1 ,2       ,100,100,100
+#Sta/Elev= 3 
+       0     100      50      90     100     100
+#Mann= 3 , 0 , 0 
+       0     .06       0      20    .035       0      80     .06       0
+Bank Sta=20,80
+Exp/Cntr=0.3,0.1
+
+River Reach=Creek           ,C               
+Type RM Length L Ch R = 1 ,1       ,100,100,100
+#Sta/Elev= 3 
+       0     100      50      90     100     100
+#Mann= 3 , 0 , 0 
+       0     .06       0      20    .035       0      80     .06       0
+Bank Sta=20,80
+Exp/Cntr=0.3,0.1
+

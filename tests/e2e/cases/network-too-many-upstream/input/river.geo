@@ -1,0 +1,72 @@
+Geom Title=network case
+Program Version=3.1
+
+Junct Name=Confluence      
+Junct Desc=, 0 , 0 ,-1 ,0
+Junct X Y & Text X Y=0.49,0.89,0.49,0.89
+Up River,Reach=Creek           ,1               
+Up River,Reach=Creek           ,2               
+Up River,Reach=Creek           ,3               
+Up River,Reach=Creek           ,4               
+Up River,Reach=Creek           ,5               
+Up River,Reach=Creek           ,6               
+Up River,Reach=Creek           ,7               
+Up River,Reach=Creek           ,8               
+Dn River,Reach=Creek           ,Out             
+Junc L&A=50,
+Junc L&A=50,0
+
+River Reach=Creek           ,1               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,2               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,3               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,4               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,5               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,6               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,7               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,8               
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
+River Reach=Creek           ,Out             
+Reach XY= 2 
+       0.4907893       0.9009692       0.4907893       0.8988792
+Rch Text X Y=0.4910922,0.9000302
+Reverse River Text= 0 
+
