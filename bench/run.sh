@@ -8,7 +8,9 @@
 #   bash bench/run.sh --crlf           inputs with CR LF line ends
 #
 # Environment: BUILD_DIR (default: build-bench/ under the repository root),
-# SEED (default 1).
+# SEED (default 1), TMPDIR (where the temporary directory goes: its file
+# system matters for the sorted mode, which creates and deletes one reach file
+# per reach on every run).
 #
 # It builds the Release converter, the generator and the allocation counter,
 # then for each size generates an input in a temporary directory (removed at
@@ -21,8 +23,9 @@
 # /usr/bin/time -v over the runs), the ratio of the median to the floor's
 # median, and the heap allocations of one more run under the preload library
 # countAllocations. Every conversion must end with status 0, print nothing but
-# the progress line and "Stop - Program terminated.", and leave no reach file
-# behind; otherwise the script stops with status 1.
+# the progress line and "Stop - Program terminated.", and leave no file behind
+# (the runs get an empty TMPDIR of their own inside the temporary directory);
+# otherwise the script stops with status 1.
 
 set -euo pipefail
 
@@ -36,7 +39,7 @@ while [ $# -gt 0 ]; do
   case $1 in
     --reps) reps=$2; shift 2 ;;
     --crlf) crlf=--crlf; shift ;;
-    -h|--help) sed -n '2,27p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,28p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) sizes+=("$1"); shift ;;
   esac
 done
@@ -46,7 +49,8 @@ done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 work=$tmp/work
-mkdir "$work"
+scratch=$tmp/scratch  # TMPDIR of the runs: where the converter keeps its reach files
+mkdir "$work" "$scratch"
 
 echo "Building Release in $build ..."
 { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF &&
@@ -63,7 +67,7 @@ run_timed() {
   local start end
   start=$EPOCHREALTIME
   set +e
-  (cd "$work" && /usr/bin/time -v -o "$tmp/time.txt" "$@" > "$out" 2> "$tmp/stderr.txt")
+  (cd "$work" && TMPDIR="$scratch" /usr/bin/time -v -o "$tmp/time.txt" "$@" > "$out" 2> "$tmp/stderr.txt")
   status=$?
   set -e
   end=$EPOCHREALTIME
@@ -72,7 +76,7 @@ run_timed() {
 }
 
 # check_conversion NAME: the last conversion ended normally and left only the
-# input and its deck in the working directory.
+# input and its deck in the working directory, and nothing in its TMPDIR.
 check_conversion() {
   local name=$1 unexpected
   if [ "$status" -ne 0 ]; then
@@ -86,6 +90,9 @@ check_conversion() {
   fi
   if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "$input" "$deck" | sort)" ]; then
     echo "bench: $name: files left in the working directory: $(cd "$work" && ls | tr '\n' ' ')" >&2; exit 1
+  fi
+  if [ -n "$(ls -A "$scratch")" ]; then
+    echo "bench: $name: files left in TMPDIR: $(ls -A "$scratch" | head -5 | tr '\n' ' ')" >&2; exit 1
   fi
 }
 
@@ -112,12 +119,13 @@ measure() {
 count_allocations() {
   local sort=()
   [ "$1" = sorted ] && sort=(SORTREACHES=YES)
-  (cd "$work" && COUNT_ALLOCATIONS_FILE="$tmp/allocations.txt" LD_PRELOAD="$counter" \
+  (cd "$work" && TMPDIR="$scratch" COUNT_ALLOCATIONS_FILE="$tmp/allocations.txt" LD_PRELOAD="$counter" \
     "$converter" "INPUT=$input" "OUTPUT=$deck" "${sort[@]}" > /dev/null)
   cat "$tmp/allocations.txt"
 }
 
-echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); $reps runs per input and mode; MB = 10^6 bytes"
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); runs in $work ($(stat -f -c %T "$work"))"
+echo "$reps runs per input and mode; MB = 10^6 bytes"
 for size in "${sizes[@]}"; do
   input=g$size.geo
   deck=g$size.cs

@@ -71,23 +71,24 @@ void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k) {
   // The value starts at the first non-blank character after the "=".
   int v = FIRST_MISMATCH(text.substr(equals + 1), " ");
   size_t first = static_cast<size_t>(v > 0 ? i + v : i) - 1;
-  std::string_view value;
+  // A quoted value runs to the same quote, or to the end of the line.
+  size_t begin = first, end = text.find(' ', first);
   char quote = text[first];
-  if (quote == '\'' || quote == '"') {
-    size_t begin = first + 1;
-    size_t close = text.find(quote, begin);
-    size_t end = close == std::string_view::npos ? text.size() : close;
-    value = begin < end ? text.substr(begin, end - begin) : std::string_view();
-    if (close == std::string_view::npos) value = trimmed(value);
-    // An "=" inside the quotes belongs to the value, not to a further entry.
-    for (size_t j = begin; j < end; ++j)
-      if (work[j] == '=') work[j] = ' ';
-  } else {
-    size_t end = text.find(' ', first);
-    value = text.substr(first, (end == std::string_view::npos ? text.size() : end) - first);
+  bool quoted = quote == '\'' || quote == '"';
+  if (quoted) {
+    begin = first + 1;
+    end = text.find(quote, std::min(begin, text.size()));
   }
+  bool unclosed = quoted && end == std::string_view::npos;
+  if (end == std::string_view::npos) end = text.size();
+  std::string_view value = begin < end ? text.substr(begin, end - begin) : std::string_view();
+  if (unclosed) value = trimmed(value);
   storeText(value, table.value[k]);
   table.valueLength[k] = static_cast<int32_t>(value.size());
+  // An "=" inside quotes belongs to the value, not to a further entry.
+  if (quoted)
+    for (size_t j = begin; j < end; ++j)
+      if (work[j] == '=') work[j] = ' ';
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST(Listing, AVeryLongKeywordPushesTheLaterColumnsRight) {
   run.attach(1, "ABCDEFGHIJKLMNOPQRSTU", "d", "NOP");
   EXPECT_FALSE(ATTCHK(run.lib, run.stop));
   EXPECT_EQ(run.messages(),
-            kHeader + "     NOP      ABCDEFGHIJKLMNOPQRSTU A          32     d\n" + kLegend);
+            kHeader + "     NOP      ABCDEFGHIJKLMNOPQRSTU A     32     d\n" + kLegend);
 }
 
 }  // namespace

@@ -87,14 +87,6 @@ TEST_F(ReadSection, DescriptionLinesBecomeCommentCardsOfTheWholeBuffer) {
   EXPECT_EQ(view(records.section.BANK_LEFT), "       1");
 }
 
-TEST_F(ReadSection, DescriptionLinesAreCutAt132ColumnsAndLoseTheirCarriageReturn) {
-  std::string longLine(140, 'd');
-  std::string body =
-      "BEGIN DESCRIPTION:\r\n" + longLine + "\r\nEND DESCRIPTION:\r\nExp/Cntr=0.3,0.1\r\n";
-  EXPECT_EQ(readSection(headerLine("1", "1,1,1"), body), SECTION_COMPLETE);
-  EXPECT_EQ(deck, "* " + std::string(132, 'd') + "\n");
-}
-
 TEST_F(ReadSection, BankStationsAreTheTextsAroundTheFirstComma) {
   readSection(headerLine("1", "1,1,1"), "Bank Sta=1000,1150\n" + kEnd);
   EXPECT_EQ(view(records.section.BANK_LEFT), "    1000");
@@ -333,19 +325,6 @@ TEST_F(ReadSection, TheThreeValueFormReadsOneLineWhateverItsCount) {
   EXPECT_EQ(deck, "");
 }
 
-TEST_F(ReadSection, MoreThan500LidPointsKeepTheFirst500AndWarn) {
-  std::string body = "#XS Lid=502\n" +
-                     repeatLine(valueLine({"1", "2", "3", "4", "5", "6", "7", "8", "9"}), 167) +
-                     valueLine({"10", "11", "12"}) + "\n" + "Bank Sta=3,4\n" + kEnd;
-  EXPECT_EQ(readSection(headerLine("100", "1,1,1"), body), SECTION_COMPLETE);
-  EXPECT_EQ(records.lid.COUNT, 500);
-  EXPECT_EQ(view(records.lid.COL1[499]), "       4");
-  EXPECT_EQ(view(records.section.BANK_LEFT), "       3");
-  EXPECT_EQ(deck,
-            "* WARNING: SECTION RM=100      HAS MORE THAN 500 LID POINTS; ONLY THE FIRST 500 ARE "
-            "CONVERTED\n");
-}
-
 // ---- end of the input ------------------------------------------------------
 
 TEST_F(ReadSection, EndOfInputInTheLineLoopKeepsWhatWasRead) {
@@ -397,32 +376,15 @@ TEST_F(ReadSection, EndOfInputInsideALidKeepsTheTripletsRead) {
 }
 
 TEST_F(ReadSection, READ3OF3ReportsTheEndOfTheInput) {
-  InputFile in(valueLine({"1", "2", "3"}) + "\n");
+  InputFile in(valueLine({"1", "2", "3", "4", "5", "6", "7", "8", "9"}) + "\n");
   FIELD8 a[2], b[2];
   int32_t triplets = -1, status = -1;
   READ3OF3(in.stream(), line, 4, a, b, {}, triplets, status);
   EXPECT_EQ(status, END_OF_INPUT);
   EXPECT_EQ(triplets, 3);
-  EXPECT_EQ(view(a[0]), "       1");
-  EXPECT_EQ(view(b[1]), "        ");  // the third triplet had no room
-}
-
-// ---- line endings ----------------------------------------------------------
-
-TEST_F(ReadSection, ACrLfFileReadsLikeItsLfTwin) {
-  std::string body =
-      joinLines({"#Sta/Elev= 2", valueLine({"0", "10", "50", "12"}), "#Mann= 3 , 0 , 0",
-                 valueLine({"0", ".06", "0", "20", ".035", "0", "40", ".06", "0"}), "Bank Sta=0,50",
-                 "Exp/Cntr=0.3,0.1"});
-  std::string crlf;
-  for (char c : body) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  readSection(headerLine("4", "1,1,1"), crlf);
-  EXPECT_EQ(view(records.section.GROUND.ELEV[1]), "      12");
-  EXPECT_EQ(view(records.section.BANK_RIGHT), "      50");
-  EXPECT_EQ(view(records.nValues.N_VALUE[2]), "     .06");
+  // Two entries of room: the third triplet is read and dropped.
+  EXPECT_EQ(view(a[1]), "       4");
+  EXPECT_EQ(view(b[1]), "       5");
 }
 
 }  // namespace

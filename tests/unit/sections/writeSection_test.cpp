@@ -10,7 +10,6 @@ namespace {
 
 const std::string kPlus = "* ++++++++++++++++++++++++++++++++++++++++++\n";
 const std::string kDash = "* *-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-*-\n";
-const std::string kBlank8 = "        ";
 
 class WriteSection : public SectionTest {
  protected:
@@ -236,29 +235,6 @@ TEST_F(WriteSection, CardsComeInOrderWithTheLidBeforeTheGround) {
                 "GR    10       0\n");
   records.lid.COUNT = 0;
   EXPECT_EQ(writeSection().find("BT"), std::string::npos);
-}
-
-// ---- read and written ------------------------------------------------------
-
-TEST_F(WriteSection, ASectionReadFromTheFileComesOutAsCards) {
-  std::string body =
-      joinLines({"BEGIN DESCRIPTION:", "Main channel", "END DESCRIPTION:", "#Sta/Elev= 6 ",
-                 valueLine({"0", "105.2", "10", "101", "25", "99.5", "40", "98.6", "55", "99"}),
-                 valueLine({"70", "102"}), "#Mann= 3 , 0 , 0 ",
-                 valueLine({"0", ".06", "0", "10", ".035", "0", "55", ".06", "0"}),
-                 "Bank Sta=10,55", "#Block Obstruct= 2 , 0 ",
-                 valueLine({"-100", "5", "104", "60", "200", "103.75"}), "Exp/Cntr=0.3,0.1"});
-  EXPECT_EQ(readSection(headerLine("12.5*", "100,120,90"), body), SECTION_COMPLETE);
-  EXPECT_EQ(deck, "* Main channel" + std::string(120, ' ') + "\n");
-  EXPECT_EQ(writeSection(),
-            "NC   .06     .06    .035\n" + kDash +
-                "*  CROSS SECTION AT RM=12.5     IS INTEPOLATED!\n" + kDash +
-                "X1  12.5       6      10      55     100      90     120\n"
-                "X3" +
-                std::string(22, ' ') + "       5    -104      60 -103.75" + std::string(16, ' ') +
-                "\n"
-                "GR 105.2       0     101      10    99.5      25    98.6      40      99      55\n"
-                "GR   102      70\n");
 }
 
 }  // namespace
