@@ -450,14 +450,12 @@ struct SectionHead {
   Lengths lengths;
 };
 
-void appendStationField(std::string& line, std::string_view station) { appendLeft(line, station, 8); }
-
 void writeNodeHeader(LineWriter& out, int type, std::string_view station, const Lengths* lengths) {
   std::string& line = out.line();
   line = "Type RM Length L Ch R = ";
   appendInteger(line, type);
   line += " ,";
-  appendStationField(line, station);
+  appendLeft(line, station, 8);  // columns 28-35
   line += ',';
   if (lengths != nullptr) {
     appendDecimal(line, lengths->left, 1);
@@ -733,11 +731,11 @@ Deck makeDeck(Random& random, const Ground& g) {
   int64_t last = g.station.back();
   int64_t openingStart = g.station[g.leftBank / 2];
   int64_t openingEnd = g.station[(g.rightBank + g.station.size() - 1) / 2];
+  int64_t interiorSteps = static_cast<int64_t>(points) - 3;  // at least 1
   for (size_t i = 0; i < points; ++i) {
-    int64_t s = i == 0 ? first
+    int64_t s = i == 0            ? first
                 : i + 1 == points ? last
-                                  : openingStart + (openingEnd - openingStart) * static_cast<int64_t>(i - 1) /
-                                                       static_cast<int64_t>(points - 3 > 0 ? points - 3 : 1);
+                                  : openingStart + (openingEnd - openingStart) * static_cast<int64_t>(i - 1) / interiorSteps;
     if (!deck.station.empty()) s = std::max(s, deck.station.back() + 100);
     deck.station.push_back(s);
     deck.top.push_back(top + random.between(-50, 50) * 10);
