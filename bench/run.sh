@@ -15,7 +15,7 @@
 # It builds the Release converter, the generator and the allocation counter,
 # then for each size generates an input in a temporary directory (removed at
 # the end) and times, the same number of times each:
-#   floor     cat FILE FILE > OUT   (reading the input twice, writing as much)
+#   floor     cat FILE FILE > OUT   (reads the input twice and writes both copies)
 #   unsorted  tolvane INPUT=FILE OUTPUT=DECK
 #   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
 # It prints one table per input: the median wall time, MB of input per second,
@@ -103,7 +103,8 @@ measure() {
   local mode=$1 times=() peak=0 i
   for ((i = 0; i < reps; i++)); do
     case $mode in
-      floor) run_timed "$tmp/floor.out" cat "$input" "$input"; [ "$status" -eq 0 ] || exit 1 ;;
+      floor) run_timed "$tmp/floor.out" cat "$input" "$input"
+        [ "$status" -eq 0 ] || { echo "bench: floor: cat failed" >&2; exit 1; } ;;
       unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
       sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
     esac

@@ -55,6 +55,7 @@ void storeText(std::string_view text, char (&target)[SUBSTITUTION_WIDTH]) {
 void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k) {
   std::string_view text(work.data(), work.size());
   size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return;  // the caller counted one per entry
   int i = static_cast<int>(equals) + 1;
   work[equals] = ' ';
 

@@ -20,7 +20,7 @@ void WRITE_LID(OutputStream& out, const LID_TABLE& lid) {
   for (int32_t i = 0; i < count; ++i) {
     if (i > 0 && i % kPointsPerCard == 0) {
       card.writeTo(out);
-      card = CardLine("BT");
+      card.restart("BT");
       card.text("", FIELD1_WIDTH);
     }
     card.text(view(lid.COL1[i]), FIELD_WIDTH)

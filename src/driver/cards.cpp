@@ -13,17 +13,18 @@ CardLine& CardLine::raw(std::string_view item) {
 }
 
 CardLine& CardLine::text(std::string_view item, int width) {
-  size_t w = static_cast<size_t>(width);
-  if (item.size() >= w) return raw(item.substr(0, w));
-  char pad[FIELD_WIDTH + FIELD1_WIDTH];
-  size_t blanks = w - item.size();
-  while (blanks > 0) {
-    size_t n = blanks < sizeof pad ? blanks : sizeof pad;
-    std::memset(pad, ' ', n);
-    raw({pad, n});
-    blanks -= n;
+  size_t room = static_cast<size_t>(kCapacity - length_);
+  size_t w = static_cast<size_t>(width) < room ? static_cast<size_t>(width) : room;
+  char* at = buffer_ + length_;
+  if (item.size() >= w) {
+    std::memcpy(at, item.data(), w);
+  } else {
+    size_t blanks = w - item.size();
+    std::memset(at, ' ', blanks);
+    std::memcpy(at + blanks, item.data(), item.size());
   }
-  return raw(item);
+  length_ += static_cast<int>(w);
+  return *this;
 }
 
 CardLine& CardLine::integer(int64_t value, int width) {
@@ -50,7 +51,7 @@ void RepeatingCard::next() {
   if (fields_ == 10) {
     card_.writeTo(out_);
     written_ = true;
-    card_ = CardLine(identifier_);
+    card_.restart(identifier_);
     fields_ = 0;
   }
 }
@@ -71,7 +72,7 @@ void RepeatingCard::finish() {
   if (fields_ > 0 || !written_) card_.writeTo(out_);
   fields_ = 0;
   written_ = true;
-  card_ = CardLine(identifier_);
+  card_.restart(identifier_);
 }
 
 void writeBanner(OutputStream& out, std::string_view text, const FIELD8& station) {

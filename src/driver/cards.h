@@ -22,6 +22,11 @@ class CardLine {
   /// Starts a card with its two-character identifier.
   explicit CardLine(std::string_view identifier) { raw(identifier); }
 
+  /// Empties the card and starts it again with an identifier.
+  CardLine& restart(std::string_view identifier) {
+    length_ = 0;
+    return raw(identifier);
+  }
   /// Places a text in a field of `width`: cut on the right when longer,
   /// right-justified when shorter.
   CardLine& text(std::string_view item, int width);

@@ -175,6 +175,12 @@ void OutputStream::write(std::string_view text) {
 }
 
 void OutputStream::writeLine(std::string_view text) {
+  if (fd_ >= 0 && used_ + text.size() < kOutputBufferSize) {
+    std::memcpy(buffer_.get() + used_, text.data(), text.size());
+    used_ += text.size();
+    buffer_[used_++] = '\n';
+    return;
+  }
   write(text);
   write("\n");
 }

@@ -9,7 +9,7 @@ void READ_GROUND(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SEC
                  int32_t& status) {
   GROUND_PROFILE& ground = section.GROUND;
   int e = firstOf(line, '=');
-  int p = lastDigit(line.view());
+  int p = lastDigit(line.content());
   ground.NPTS_TEXT = BLANK_FIELD8;
   if (e > 0 && p > e) ground.NPTS_TEXT = rightJustifiedPiece(line.columns(e + 1, p));
   int32_t announced = readIntegerField(view(ground.NPTS_TEXT));

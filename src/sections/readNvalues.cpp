@@ -67,7 +67,7 @@ void READ_N_VALUES(InputStream& in, OutputStream& out, LineBuffer& line, N_VALUE
   int e = firstOf(line, '=');
   int c1 = firstOf(line, ',');
   int cl = static_cast<int>(text.rfind(',') + 1);  // npos + 1 == 0: no comma
-  int p = lastDigit(text);
+  int p = lastDigit(line.content());
 
   int32_t count = readCountAfter(text, e);
   nValues.MODE = readCountAfter(text, c1);

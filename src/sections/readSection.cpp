@@ -112,7 +112,7 @@ void readBanks(const LineBuffer& line, CROSS_SECTION& section) {
   int c = firstOf(line, ',');
   if (c > e + 1) section.BANK_LEFT = rightJustifiedPiece(line.columns(e + 1, c - 1));
   if (c > 0) {
-    int p = lastDigit(line.view());
+    int p = lastDigit(line.content());
     if (p > c) section.BANK_RIGHT = rightJustifiedPiece(line.columns(c + 1, p));
   }
 }

@@ -39,6 +39,8 @@ struct LineBuffer {
 
   /// The whole 132-character buffer.
   std::string_view view() const { return {text, LINE_WIDTH}; }
+  /// The characters the line itself supplied, without the padding.
+  std::string_view content() const { return {text, static_cast<size_t>(length)}; }
   /// Columns first..last (1-based, inclusive) of the buffer.
   std::string_view columns(int first, int last) const {
     return {text + first - 1, static_cast<size_t>(last - first + 1)};

@@ -25,7 +25,6 @@ mkdir -p "$work" "$tmp"
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 
 [ -d "$case_dir/input" ] && cp -R "$case_dir/input/." "$work/"
-(cd "$work" && find . -mindepth 1 | sort) > "$scratch/before"
 
 substitute() { local s=${1//@WORK@/$work}; printf '%s' "${s//@TMP@/$tmp}"; }
 
@@ -40,6 +39,8 @@ fi
 if [ -f "$case_dir/setup.sh" ]; then
   (cd "$work" && WORK="$work" TMP="$tmp" bash "$case_dir/setup.sh") || { echo "$name: setup.sh failed"; exit 1; }
 fi
+# What setup.sh made (a generated input, a directory) is part of the case.
+(cd "$work" && find . -mindepth 1 | sort) > "$scratch/before"
 
 (cd "$work" && env "${envs[@]}" "$exe" "${args[@]}" < /dev/null > "$scratch/console" 2>&1)
 status=$?
