@@ -1,0 +1,90 @@
+#include "driver/tolvane.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "streamFiles.h"
+
+namespace tolvane {
+namespace {
+
+const char* const kGeometry =
+    "Junct Name=J1              \n"
+    "Up River,Reach=Creek 2         ,Upper           \n"
+    "Dn River,Reach=Creek 1         ,Lower           \n"
+    "Junc L&A=10,\n"
+    "River Reach=Creek 2         ,Upper           \n"
+    "Reverse River Text= 0 \n"
+    "Type RM Length L Ch R = 1 ,3.0     ,100,120,110\n"
+    "#Sta/Elev= 3 \n"
+    "       0    20.5      10    18.2      20    20.4\n"
+    "#Mann= 3 , 0 , 0 \n"
+    "       0     .06       0      10    .035       0      20     .06       0\n"
+    "Exp/Cntr=0.3,0.1\n"
+    "River Reach=Creek 1         ,Lower           \n"
+    "Reverse River Text= 0 \n"
+    "Type RM Length L Ch R = 1 ,2.0     ,0,0,0\n"
+    "#Sta/Elev= 3 \n"
+    "       0    19.5      10    17.2      20    19.4\n"
+    "Exp/Cntr=0.3,0.1\n";
+
+struct Outcome {
+  int status;
+  std::string console;
+  std::string deck;
+};
+
+/// Runs one conversion in-process on the geometry text.
+Outcome convert(const std::string& geometry, bool sorted) {
+  TempFile input(geometry), deck, console;
+  std::string in = "INPUT=" + input.path(), out = "OUTPUT=" + deck.path();
+  std::vector<const char*> args = {in.c_str(), out.c_str()};
+  if (sorted) args.push_back("SORTREACHES=YES");
+  int consoleFd = ::open(console.path().c_str(), O_WRONLY | O_TRUNC);
+  int devNull = ::open("/dev/null", O_RDONLY);
+  int status = runTolvane(args, consoleFd, devNull);
+  ::close(consoleFd);
+  ::close(devNull);
+  return {status, console.contents(), deck.contents()};
+}
+
+TEST(Conversion, RepeatedRunsInOneProcessGiveTheSameDeck) {
+  for (bool sorted : {false, true}) {
+    Outcome first = convert(kGeometry, sorted);
+    Outcome second = convert(kGeometry, sorted);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.deck, second.deck);
+    EXPECT_EQ(first.console, second.console);
+  }
+}
+
+TEST(Conversion, SortedModeRenumbersReachesByTheNumberInTheirNames) {
+  Outcome unsorted = convert(kGeometry, false);
+  Outcome sorted = convert(kGeometry, true);
+  EXPECT_NE(unsorted.deck.find("T1 REACH#  1      ===> Creek 2"), std::string::npos);
+  EXPECT_NE(sorted.deck.find("T1 REACH#  1      ===> Creek 1"), std::string::npos);
+  // Creek 2 flows into Creek 1: in sorted order it is reach 2, listed on
+  // Creek 1's UB card.
+  EXPECT_NE(sorted.deck.find("UB     2\n"), std::string::npos);
+  EXPECT_NE(unsorted.deck.find("UB     1\n"), std::string::npos);
+}
+
+TEST(Conversion, AStopReturnsItsStatusAndEndsWithTheStopLine) {
+  TempFile console;
+  std::vector<const char*> args = {"INPUT=/no/such/geometry"};
+  int consoleFd = ::open(console.path().c_str(), O_WRONLY | O_TRUNC);
+  EXPECT_EQ(runTolvane(args, consoleFd, 0), 1);
+  ::close(consoleFd);
+  EXPECT_EQ(console.contents(),
+            " ERROR OPENING INPUT FILE, IOSTAT=           2\n"
+            " TRIED TO OPEN FILE NAMED:/no/such/geometry               \n"
+            " PROGRAM ABORTED\n"
+            "Stop - Program terminated.\n");
+}
+
+}  // namespace
+}  // namespace tolvane
