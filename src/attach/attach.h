@@ -48,9 +48,6 @@ struct ATTACH_LIBRARY {
   OutputStream* messages = nullptr;
   /// Unit 5: answers to prompts and dialogues.
   InputStream* answers = nullptr;
-  // Library state (first-call flag, substitution table, declared keywords,
-  // listing mode, ...) is added by the implementation below this line.
-
   /// Cleared by the first ATTACH call, which cracks the command line.
   bool firstCall = true;
   /// Set when the command line asked for the keyword listing.
