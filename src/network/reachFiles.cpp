@@ -11,7 +11,7 @@ namespace tolvane {
 namespace {
 
 constexpr char kTemplate[] = "/tolvane-XXXXXX";
-constexpr int kSignals[] = {SIGINT, SIGTERM};
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The directory the signal handler removes. It is written only while both
 // signals are blocked and read only by the handler.
@@ -126,6 +126,9 @@ void removeReachDirectory(REACH_FILES& files) {
 }
 
 void installReachCleanupOnSignals() {
+  // A deck or console whose reader has gone is a write error that the run
+  // reports and cleans up after like any other, not a silent end by SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
   for (int s : kSignals) {
     struct sigaction old;
     if (sigaction(s, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;

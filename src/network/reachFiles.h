@@ -21,8 +21,9 @@ void reachFilePath(const REACH_FILES& files, int32_t number, char* path, int siz
 void noteReachFile(REACH_FILES& files, int32_t number);
 /// Removes every reach file and the directory itself (safe to call twice).
 void removeReachDirectory(REACH_FILES& files);
-/// Has SIGINT and SIGTERM remove the current run's reach directory before the
-/// process ends by the signal's default action. Called once, by main().
+/// Has SIGINT, SIGTERM and SIGHUP remove the current run's reach directory
+/// before the process ends by the signal's default action, and turns SIGPIPE
+/// into a write error. Called once, by main().
 void installReachCleanupOnSignals();
 
 }  // namespace tolvane

@@ -15,7 +15,7 @@
 # temporary directory given to the run as TMPDIR, which must be empty after it.
 set -u
 exe=$1
-case_dir=$2
+case_dir=$(cd "$2" && pwd)
 name=$(basename "$case_dir")
 
 scratch=$(mktemp -d)

@@ -1,0 +1,2 @@
+# The geometry file named on the command line is a directory.
+mkdir river.geo

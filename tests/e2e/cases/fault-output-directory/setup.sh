@@ -1,0 +1,2 @@
+# The deck named on the command line is a directory.
+mkdir decks

@@ -1,0 +1,58 @@
+Geom Title=Alder Creek - hostile input
+Program Version=4.10
+
+Junct Name=Mill Confl      
+Up River,Reach=Alder Creek     ,Upper 1         
+Dn River,Reach=Alder Creek     ,Lower 3         
+
+Junct Name=Fern Confl      
+Up River,Reach=Fern Brook      ,Mouth 2         
+Dn River,Reach=Alder Creek     ,Lower 3         
+Junc L&A=85.5,
+Junc L&A=120,
+
+River Reach=Alder Creek     ,Upper 1         
+Reach XY= 2 
+          2100.5         8812.25          3402.5         7310.25
+Rch Text X Y=2500.2,8100.6
+Reverse River Text= 0 
+
+Type RM Length L Ch R = 1 ,12.40   ,410,450,395
+#Sta/Elev= 6 
+       0   412.6      18   410.2      41   408.9      60   407.5      72   404.1
+      80   401.8
+#Mann= 3 , 0 , 0 
+       0     .07       0      41    .035       0      72     .07       0
+Bank Sta=41,72
+Exp/Cntr=0.3,0.1
+
+River Reach=Fern Brook      ,Mouth 2         
+Reach XY= 2 
+          2100.5         8812.25          3402.5         7310.25
+Rch Text X Y=2500.2,8100.6
+Reverse River Text= 0 
+
+Type RM Length L Ch R = 1 ,3.10    ,410,450,395
+#Sta/Elev= 6 
+       0   412.6      18   410.2      41   408.9      60   407.5      72   404.1
+      80   401.8
+#Mann= 3 , 0 , 0 
+       0     .07       0      41    .035       0      72     .07       0
+Bank Sta=41,72
+Exp/Cntr=0.3,0.1
+
+River Reach=Alder Creek     ,Lower 3         
+Reach XY= 2 
+          2100.5         8812.25          3402.5         7310.25
+Rch Text X Y=2500.2,8100.6
+Reverse River Text= 0 
+
+Type RM Length L Ch R = 1 ,11.90   ,410,450,395
+#Sta/Elev= 6 
+       0   412.6      18   410.2      41   408.9      60   407.5      72   404.1
+      80   401.8
+#Mann= 3 , 0 , 0 
+       0     .07       0      41    .035       0      72     .07       0
+Bank Sta=41,72
+Exp/Cntr=0.3,0.1
+
