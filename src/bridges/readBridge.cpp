@@ -9,6 +9,7 @@
 #include "sections/readSection.h"
 #include "sections/writeSection.h"
 #include "text/numbers.h"
+#include "text/reachKey.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {
@@ -172,12 +173,6 @@ std::string_view readPier(InputStream& in, OutputStream& out, LineBuffer& line,
 
 /// How the block scan ended.
 enum class BlockEnd { NEXT_NODE, REACH_KEY, END_OF_INPUT };
-
-/// True for a reach key line: "River Reach=" from column 1.
-bool isReachKeyLine(const LineBuffer& line) {
-  constexpr std::string_view key = "River Reach=";
-  return line.length >= static_cast<int>(key.size()) && line.view().starts_with(key);
-}
 
 /// Reads the bridge block up to the next node header line, a reach key line
 /// or the end of the input, reading the deck and the piers on the way.

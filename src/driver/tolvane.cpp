@@ -19,6 +19,7 @@
 #include "sections/readSection.h"
 #include "sections/writeSection.h"
 #include "text/numbers.h"
+#include "text/reachKey.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {
@@ -51,19 +52,11 @@ struct CONVERSION {
   bool reachClosed = true;
 };
 
-constexpr std::string_view REACH_KEY = "River Reach=";
 constexpr std::string_view NODE_HEADER_KEY = "Type RM Length";
 constexpr std::string_view CULVERT_BANNER = "*  CULVERT NODE ENCOUNTERED AT RM=";
 constexpr std::string_view BRIDGE_BANNER = "*  BRIDGE NODE ENCOUNTERED AT RM=";
 
 enum NodeType { CROSS_SECTION_NODE = 1, CULVERT_NODE = 2, BRIDGE_NODE = 3 };
-
-/// A reach key line begins with the key in column 1; lines that only contain
-/// it (channel-modification blocks) are not reaches.
-bool isReachKeyLine(const LineBuffer& line) {
-  return line.length >= static_cast<int>(REACH_KEY.size()) &&
-         std::memcmp(line.text, REACH_KEY.data(), REACH_KEY.size()) == 0;
-}
 
 void writePendingSection(CONVERSION& c) {
   if (!c.pending) return;
@@ -105,6 +98,8 @@ LineOutcome convertNode(CONVERSION& c) {
       READ_SECTION(c.input, c.output, c.line, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues,
                    r.lid, status);
       c.pending = true;
+      // A section cut short by the next reach's key line ends there.
+      if (status == REACH_KEY_MET) startReach(c);
       return LineOutcome::NEXT_LINE;
     case CULVERT_NODE:
       writeBanner(c.output, CULVERT_BANNER, stationOf(c.line));
@@ -116,9 +111,7 @@ LineOutcome convertNode(CONVERSION& c) {
         return LineOutcome::STOPPED;
       c.pending = false;
       if (status == END_OF_INPUT) return LineOutcome::END_OF_INPUT;
-      if (status == REACH_KEY_MET) {
-        startReach(c);
-      }
+      if (status == REACH_KEY_MET) startReach(c);
       return LineOutcome::NEXT_LINE;
     default:
       return LineOutcome::NEXT_LINE;

@@ -4,12 +4,12 @@
 
 #include "driver/cards.h"
 #include "network/reachNames.h"
+#include "text/reachKey.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr std::string_view kReachKey = "River Reach=";
 constexpr std::string_view kJunctionKey = "Junct Name=";
 constexpr std::string_view kUpKey = "Up River,Reach=";
 constexpr std::string_view kDownKey = "Dn River,Reach=";
@@ -18,12 +18,6 @@ constexpr std::string_view kReverseTextKey = "Reverse River Text";
 
 /// How a phase (or a junction block) of the reading ended.
 enum class Reading { END_OF_INPUT, REACH_LINE, BLOCK_ENDED, STOPPED };
-
-/// A reach key line holds its key from column 1.
-bool isReachKeyLine(const LineBuffer& line) {
-  return line.length >= static_cast<int>(kReachKey.size()) &&
-         std::memcmp(line.text, kReachKey.data(), kReachKey.size()) == 0;
-}
 
 /// One read of the geometry file through both phases.
 class PrePass {
@@ -156,7 +150,7 @@ Reading PrePass::reachPhase() {
     int32_t number = ++reaches_.REACH_COUNT;
     keyLine = line_;
     REACH_NAME_TEXT name;
-    takeName(keyLine.columns(static_cast<int>(kReachKey.size()) + 1, LINE_WIDTH), name);
+    takeName(keyLine.columns(static_cast<int>(REACH_KEY.size()) + 1, LINE_WIDTH), name);
     cleanName(name);
     // A reach cut off before its "Reverse River Text" stays counted but unfiled.
     if (!skipToReverseText()) return Reading::END_OF_INPUT;

@@ -86,7 +86,7 @@ void clearLidTable(LID_TABLE& lid);
 enum SECTION_STATUS : int32_t {
   BLOCK_READ = 0,        ///< a block was read; the section goes on
   SECTION_COMPLETE = 30, ///< the "Exp/Cntr=" line was read
-  REACH_KEY_MET = 40,    ///< a bridge met a reach key line, left in the line buffer
+  REACH_KEY_MET = 40,    ///< a reach key line ended the node; it is left in the line buffer
   END_OF_INPUT = 99,     ///< the input ended
 };
 

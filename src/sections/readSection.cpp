@@ -5,6 +5,7 @@
 
 #include "sections/sectionParts.h"
 #include "text/numbers.h"
+#include "text/reachKey.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {
@@ -146,6 +147,12 @@ void READ_SECTION(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SE
   for (;;) {
     if (!in.readLine(line)) {
       status = END_OF_INPUT;
+      return;
+    }
+    // A section without "Exp/Cntr=" runs on into the next node, but never into
+    // the next reach: that reach's header cards would be lost.
+    if (isReachKeyLine(line)) {
+      status = REACH_KEY_MET;
       return;
     }
     status = BLOCK_READ;

@@ -121,6 +121,18 @@ TEST_F(ReadSection, KeysAreCaseSensitiveAndOtherLinesArePassedOver) {
   EXPECT_EQ(deck, "");
 }
 
+TEST_F(ReadSection, ASectionWithoutItsEndStopsAtTheNextReachKeyLine) {
+  // The next node's keys still run into it, but the next reach's key line
+  // ends it and stays in the line buffer for the driver.
+  std::string body = joinLines({"Bank Sta=10,20", headerLine("2", "5,5,5"), "Bank Sta=30,40",
+                                "CM River Reach=Fall River      ,Upper",
+                                "River Reach=Fall River      ,Lower", "Bank Sta=50,60"}) +
+                     kEnd;
+  EXPECT_EQ(readSection(headerLine("1", "1,1,1"), body), REACH_KEY_MET);
+  EXPECT_EQ(view(records.section.BANK_LEFT), "      30");
+  EXPECT_EQ(line.columns(1, 17), "River Reach=Fall ");
+}
+
 TEST_F(ReadSection, AreaPairsNeedTwoAreasAndZeroAfterTheComma) {
   std::string values = valueLine({"-1000", "200", "205", "600", "2000", "205"}) + "\n";
   readSection(headerLine("1", "1,1,1"), "#XS Ineff= 2 , 0 \n" + values + kEnd);
