@@ -12,21 +12,6 @@ CardLine& CardLine::raw(std::string_view item) {
   return *this;
 }
 
-CardLine& CardLine::text(std::string_view item, int width) {
-  size_t room = static_cast<size_t>(kCapacity - length_);
-  size_t w = static_cast<size_t>(width) < room ? static_cast<size_t>(width) : room;
-  char* at = buffer_ + length_;
-  if (item.size() >= w) {
-    std::memcpy(at, item.data(), w);
-  } else {
-    size_t blanks = w - item.size();
-    std::memset(at, ' ', blanks);
-    std::memcpy(at + blanks, item.data(), item.size());
-  }
-  length_ += static_cast<int>(w);
-  return *this;
-}
-
 CardLine& CardLine::integer(int64_t value, int width) {
   char digits[24];
   int n = 0;
@@ -47,23 +32,15 @@ CardLine& CardLine::integer(int64_t value, int width) {
 RepeatingCard::RepeatingCard(OutputStream& out, std::string_view identifier)
     : out_(out), identifier_(identifier), card_(identifier) {}
 
-void RepeatingCard::next() {
-  if (fields_ == 10) {
-    card_.writeTo(out_);
-    written_ = true;
-    card_.restart(identifier_);
-    fields_ = 0;
-  }
-}
-
-void RepeatingCard::text(std::string_view item) {
-  next();
-  card_.text(item, fields_ == 0 ? FIELD1_WIDTH : FIELD_WIDTH);
-  ++fields_;
+void RepeatingCard::startNextCard() {
+  card_.writeTo(out_);
+  written_ = true;
+  card_.restart(identifier_);
+  fields_ = 0;
 }
 
 void RepeatingCard::integer(int64_t value) {
-  next();
+  if (fields_ == 10) startNextCard();
   card_.integer(value, fields_ == 0 ? FIELD1_WIDTH : FIELD_WIDTH);
   ++fields_;
 }

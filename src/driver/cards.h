@@ -3,6 +3,7 @@
 // 6 columns, fields 2-10 of 8 columns; cards end after their last item.
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "driver/streams.h"
@@ -29,7 +30,22 @@ class CardLine {
   }
   /// Places a text in a field of `width`: cut on the right when longer,
   /// right-justified when shorter.
-  CardLine& text(std::string_view item, int width);
+  CardLine& text(std::string_view item, int width) {
+    size_t room = static_cast<size_t>(kCapacity - length_);
+    size_t w = static_cast<size_t>(width) < room ? static_cast<size_t>(width) : room;
+    char* at = buffer_ + length_;
+    if (item.size() == 8 && w == 8) {
+      std::memcpy(at, item.data(), 8);  // the common case: a number field copied whole
+    } else if (item.size() >= w) {
+      std::memcpy(at, item.data(), w);
+    } else {
+      size_t blanks = w - item.size();
+      std::memset(at, ' ', blanks);
+      std::memcpy(at + blanks, item.data(), item.size());
+    }
+    length_ += static_cast<int>(w);
+    return *this;
+  }
   /// Places an integer right-justified in `width` columns; asterisks when it
   /// does not fit.
   CardLine& integer(int64_t value, int width);
@@ -53,14 +69,18 @@ class RepeatingCard {
  public:
   RepeatingCard(OutputStream& out, std::string_view identifier);
   /// Places the next item.
-  void text(std::string_view item);
+  void text(std::string_view item) {
+    if (fields_ == 10) startNextCard();
+    card_.text(item, fields_ == 0 ? FIELD1_WIDTH : FIELD_WIDTH);
+    ++fields_;
+  }
   /// Places the next item as an integer.
   void integer(int64_t value);
   /// Writes the last card.
   void finish();
 
  private:
-  void next();
+  void startNextCard();
 
   OutputStream& out_;
   std::string_view identifier_;

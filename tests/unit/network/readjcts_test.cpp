@@ -249,7 +249,7 @@ TEST_F(PrePass, SortedModeStopsWhenAReachFileCannotBeWritten) {
 
 TEST_F(PrePass, StopsAtTheReachCapacity) {
   std::string geometry;
-  for (int i = 1; i <= 501; ++i) geometry += reachBlock("R" + std::to_string(i));
+  for (int i = 1; i <= 501; ++i) geometry += reachBlock(std::string("R").append(std::to_string(i)));
   EXPECT_FALSE(run(geometry, true));
   EXPECT_EQ(stop_.status, 1);
   EXPECT_EQ(console(), " TOO MANY REACHES, THE LIMIT IS         500\n");
@@ -265,7 +265,7 @@ TEST_F(PrePass, StopsAtTheReachCapacity) {
 
 TEST_F(PrePass, StopsAtTheJunctionCapacity) {
   std::string geometry;
-  for (int i = 1; i <= 301; ++i) geometry += junctionBlock("J" + std::to_string(i), {A}, {B});
+  for (int i = 1; i <= 301; ++i) geometry += junctionBlock(std::string("J").append(std::to_string(i)), {A}, {B});
   EXPECT_FALSE(run(geometry + reachBlock(A), false));
   EXPECT_EQ(console(), " TOO MANY JUNCTIONS, THE LIMIT IS         300\n");
   EXPECT_EQ(junctions_.JUNCTION_COUNT, 300);
