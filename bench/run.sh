@@ -56,7 +56,7 @@ echo "Building Release in $build ..."
 { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF &&
   cmake --build "$build" --target tolvane tolvane_generate countAllocations -j2; } > "$tmp/build.log" 2>&1 ||
   { cat "$tmp/build.log" >&2; exit 1; }
-converter=$build/src/tolvane
+converter=$build/tolvane
 generator=$build/bench/tolvane_generate
 counter=$build/bench/libcountAllocations.so
 
