@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "attach/units.h"
-#include "driver/stop.h"
-#include "driver/streams.h"
+#include "deck/stop.h"
+#include "deck/streams.h"
 
 namespace tolvane {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 
 #include "bridges/deckGeometry.h"
 #include "bridges/makeString.h"
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "sections/readSection.h"
 #include "sections/writeSection.h"
 #include "text/numbers.h"

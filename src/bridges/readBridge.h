@@ -2,8 +2,8 @@
 // A bridge node: the section before it, the two bridge faces with the deck
 // as their lids, and the section after it.
 
-#include "driver/stop.h"
-#include "driver/streams.h"
+#include "deck/stop.h"
+#include "deck/streams.h"
 #include "sections/crossSection.h"
 #include "text/fieldScan.h"
 

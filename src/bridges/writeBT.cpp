@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/cards.h"
+#include "deck/cards.h"
 
 namespace tolvane {
 

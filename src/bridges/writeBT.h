@@ -1,7 +1,7 @@
 #pragma once
 // Lid records: a lid table written as BT cards.
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 #include "sections/crossSection.h"
 
 namespace tolvane {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {

@@ -2,8 +2,8 @@
 // Run setup: the command line, the geometry file, the deck and the sort flag.
 
 #include "attach/attach.h"
-#include "driver/stop.h"
-#include "driver/streams.h"
+#include "deck/stop.h"
+#include "deck/streams.h"
 
 namespace tolvane {
 

@@ -7,10 +7,10 @@
 
 #include "attach/attach.h"
 #include "bridges/readBridge.h"
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "driver/openfiles.h"
-#include "driver/stop.h"
-#include "driver/streams.h"
+#include "deck/stop.h"
+#include "deck/streams.h"
 #include "network/readjcts.h"
 #include "network/reachFiles.h"
 #include "network/tables.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "network/reachNames.h"
 #include "text/reachKey.h"
 

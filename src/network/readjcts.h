@@ -1,8 +1,8 @@
 #pragma once
 // The pre-pass: reaches and junctions collected from the whole geometry file.
 
-#include "driver/stop.h"
-#include "driver/streams.h"
+#include "deck/stop.h"
+#include "deck/streams.h"
 #include "network/reachFiles.h"
 #include "network/tables.h"
 

@@ -1,6 +1,6 @@
 #include "network/writeT1.h"
 
-#include "driver/cards.h"
+#include "deck/cards.h"
 
 namespace tolvane {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 #include "network/tables.h"
 
 namespace tolvane {

@@ -1,4 +1,4 @@
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "network/junctionEnds.h"
 #include "network/writeT1.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reading one cross-section node of the geometry file into the section records.
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 #include "sections/crossSection.h"
 
 namespace tolvane {

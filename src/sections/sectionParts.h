@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 #include "sections/crossSection.h"
 #include "text/field8.h"
 #include "text/stringUtils.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "sections/sectionParts.h"
 
 namespace tolvane {

@@ -1,7 +1,7 @@
 #pragma once
 // Writing one cross section as cards: NC/NH, X1, X3, BT and GR.
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 #include "sections/crossSection.h"
 
 namespace tolvane {

@@ -1,4 +1,4 @@
-#include "driver/cards.h"
+#include "deck/cards.h"
 #include "sections/sectionParts.h"
 
 namespace tolvane {

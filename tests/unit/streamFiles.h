@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/streams.h"
+#include "deck/streams.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "driver/streams.h"
+#include "deck/streams.h"
 
 #include <cerrno>
 #include <cstring>
