@@ -2,6 +2,7 @@
 
 #include "deck/cards.h"
 #include "sections/sectionParts.h"
+#include "text/decimalText.h"
 
 namespace tolvane {
 
@@ -19,6 +20,24 @@ void writeBlankNc(OutputStream& out, std::string_view message) {
   writeFreeCard(out, "NC");
 }
 
+/// The last end station of the n values as field 1 of a card shows it. Cut
+/// to 6 characters it could end short of the ground points, and readers of
+/// the deck refuse n values that do not cover the whole section; so a cut
+/// that lowers the station is replaced by the smallest number not below the
+/// station that fits the field. `room` holds the replacement text.
+std::string_view lastStationInField1(const FIELD8& station, char (&room)[FIELD1_WIDTH]) {
+  std::string_view shown = fittedField1(station);
+  std::string_view written = trimmed(station);
+  DECIMAL_TEXT shownNumber;
+  DECIMAL_TEXT writtenNumber;
+  if (written.size() <= shown.size() || !parseDecimalText(shown, shownNumber) ||
+      !parseDecimalText(written, writtenNumber) ||
+      compareDecimalTexts(shownNumber, writtenNumber) >= 0)
+    return shown;
+  int length = roundUpToWidth(writtenNumber, FIELD1_WIDTH, room);
+  return length > 0 ? std::string_view(room, length) : shown;
+}
+
 /// NH cards: the count, then value and end station of each n value; a value
 /// that opens a further card is fitted into its 6-column field 1.
 void writeNh(OutputStream& out, const N_VALUE_SET& nValues) {
@@ -26,12 +45,17 @@ void writeNh(OutputStream& out, const N_VALUE_SET& nValues) {
   nh.integer(nValues.COUNT);
   int32_t count = std::min(nValues.COUNT, N_VALUE_CAPACITY);
   int item = 1;
-  auto place = [&](const FIELD8& value) {
-    nh.text(item++ % 10 == 0 ? fittedField1(value) : view(value));
+  char room[FIELD1_WIDTH];
+  auto place = [&](const FIELD8& value, bool lastStation) {
+    bool opensCard = item++ % 10 == 0;
+    if (!opensCard)
+      nh.text(view(value));
+    else
+      nh.text(lastStation ? lastStationInField1(value, room) : fittedField1(value));
   };
   for (int32_t i = 0; i < count; ++i) {
-    place(nValues.N_VALUE[i]);
-    place(nValues.END_STA[i]);
+    place(nValues.N_VALUE[i], false);
+    place(nValues.END_STA[i], i + 1 == nValues.COUNT);
   }
   nh.finish();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "sectionFixture.h"
@@ -89,16 +90,54 @@ TEST_F(WriteSection, VaryingNValuesGoOnNhCardsWithValueBeforeStation) {
   EXPECT_EQ(writeNValues(),
             "NH     4     .05     100     .04     250     .03     400    .045     900\n");
   // A fifth value fills the first card; its end station opens a second card,
-  // fitted into the 6 columns of field 1.
+  // fitted into the 6 columns of field 1 (rounded up, see below).
   setVarying({".05", ".04", ".03", ".045", ".06"}, {"100", "250", "400", "900", "1234.567"});
   EXPECT_EQ(writeNValues(),
             "NH     5     .05     100     .04     250     .03     400    .045     900     .06\n"
-            "NH1234.5\n");
+            "NH1234.6\n");
   setVarying({".05", ".04", ".03", ".045", ".06"}, {"100", "250", "400", "900", "950"});
   EXPECT_EQ(writeNValues().substr(81), "NH   950\n");
   // A count of 0 with a nonzero mode: the count alone.
   records.nValues.COUNT = 0;
   EXPECT_EQ(writeNValues(), "NH     0\n");
+}
+
+// The last end station must reach the last ground station: when the cut to
+// field 1 would lower it, field 1 holds the smallest number not below it.
+TEST_F(WriteSection, LastEndStationInFieldOneIsNeverCutShort) {
+  // The station goes into the last stored place: END_STA(COUNT) up to the
+  // capacity of 20, END_STA(20) beyond it.
+  auto lastCard = [&](int count, std::string_view station) {
+    N_VALUE_SET& n = records.nValues;
+    n.MODE = -1;
+    n.COUNT = count;
+    int stored = std::min(count, N_VALUE_CAPACITY);
+    for (int i = 0; i < stored; ++i) {
+      n.N_VALUE[i] = right8(".05");
+      n.END_STA[i] = right8(i + 1 == stored ? std::string(station) : std::to_string(i * 10));
+    }
+    std::string text = writeNValues();
+    return text.substr(text.rfind("NH", text.size() - 2));
+  };
+  EXPECT_EQ(lastCard(5, "1399.32"), "NH1399.4\n");
+  EXPECT_EQ(lastCard(5, "36374.49"), "NH36375.\n");
+  EXPECT_EQ(lastCard(5, "9999.99"), "NH10000.\n");
+  EXPECT_EQ(lastCard(5, "99999.99"), "NH100000\n");
+  EXPECT_EQ(lastCard(5, "-1234.56"), "NH-1234.\n");  // the cut does not lower it
+  EXPECT_EQ(lastCard(5, "1399.30"), "NH1399.3\n");   // 1399.3 is not less
+  EXPECT_EQ(lastCard(5, "1399.3"), "NH1399.3\n");    // fits as it is
+  EXPECT_EQ(lastCard(5, "950"), "NH   950\n");
+  EXPECT_EQ(lastCard(5, "1399.3x"), "NH1399.3\n");   // not a number: the cut stays
+  EXPECT_EQ(lastCard(5, "999999.9"), "NH999999\n");  // nothing fits: the cut stays
+  EXPECT_EQ(lastCard(10, "1399.32"), "NH1399.4\n");
+  EXPECT_EQ(lastCard(15, "1399.32"), "NH1399.4\n");
+  EXPECT_EQ(lastCard(20, "1399.32"), "NH1399.4\n");
+  // Over the capacity the 20th station is not the last one: it stays cut.
+  EXPECT_EQ(lastCard(21, "1399.32"), "NH1399.3\n");
+  // Stations that open a card but are not the last one stay cut.
+  setVarying({".05", ".04", ".03", ".045", ".06", ".07"},
+             {"100", "250", "400", "900", "1234.567", "1300"});
+  EXPECT_EQ(writeNValues().substr(81, 8), "NH1234.5");
 }
 
 // ---- X1 --------------------------------------------------------------------
