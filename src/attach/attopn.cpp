@@ -1,17 +1,16 @@
 #include "attach/attachRoutines.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "attach/messageLine.h"
+#include "platform/errors.h"
+#include "platform/files.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr int32_t kNoAnswer = EIO;
 constexpr int32_t kTooLong = 36;
 constexpr int32_t kConsoleInput = 5;
 constexpr int32_t kConsoleOutput = 6;
@@ -58,8 +57,7 @@ bool isConsoleName(std::span<const char> name) { return trimmed(nameText(name)) 
 
 bool fileExists(std::span<const char> name) {
   PathName path(name);
-  struct stat st;
-  return path.fits() && ::stat(path.c_str(), &st) == 0;
+  return path.fits() && platform::fileExists(path.c_str());
 }
 
 /// Reads a file name typed by the user into name.
@@ -159,7 +157,7 @@ bool ATTOPN(ATTACH_LIBRARY& lib, int32_t unit, std::span<char> name,
     dialogue = findOldFile(lib, name, exists);
   if (dialogue == Dialogue::NO_ANSWER) {
     writeMessage(lib.messages, " NO ANSWER, OPEN ABANDONED");
-    status = kNoAnswer;
+    status = platform::INPUT_OUTPUT;
     return true;
   }
   if (dialogue == Dialogue::TOO_LONG) {
@@ -179,7 +177,7 @@ bool ATTOPN(ATTACH_LIBRARY& lib, int32_t unit, std::span<char> name,
   // A new file that the user may overwrite starts empty.
   mode.truncate = openStatus == OpenStatus::NEW && !mode.append;
   PathName path(name);
-  int error = path.fits() ? lib.units.open(unit, path.c_str(), mode) : ENAMETOOLONG;
+  int error = path.fits() ? lib.units.open(unit, path.c_str(), mode) : platform::NAME_TOO_LONG;
   if (error > 0 && path.fits() && openStatus == OpenStatus::SCRATCH)
     error = lib.units.open(unit, path.c_str(), mode);
   if (error > 0) {

@@ -39,11 +39,11 @@ class UnitTable {
   /// The unit's entry, nullptr when the unit is not open.
   const UNIT_FILE* find(int32_t unit) const;
   /// Opens the file `path` on the unit (closing what the unit held), creating
-  /// a missing file; returns 0 or the errno.
+  /// a missing file; returns 0 or the error number.
   int open(int32_t unit, const char* path, const UNIT_OPEN_MODE& mode);
-  /// Puts the unit on the console (closing what it held); returns 0 or the errno.
+  /// Puts the unit on the console (closing what it held); returns 0 or the error number.
   int openConsole(int32_t unit);
-  /// Closes the unit; returns 0 or the errno.
+  /// Closes the unit; returns 0 or the error number.
   int close(int32_t unit);
 
  private:
@@ -54,11 +54,11 @@ class UnitTable {
 };
 
 /// Reads record `record` (1-based) of a direct-access unit into data (at most
-/// one record); returns 0 or the errno (EIO for a record that is not there).
+/// one record); returns 0 or the error number (INPUT_OUTPUT for a record that is not there).
 int readRecord(const UNIT_FILE& file, int32_t record, std::span<char> data);
 /// Writes data as record `record` (1-based) of a direct-access unit, padding
 /// it to the record length with blanks (formatted) or zero bytes; returns 0 or
-/// the errno (EINVAL when data is longer than a record).
+/// the error number (INVALID_ARGUMENT when data is longer than a record).
 int writeRecord(const UNIT_FILE& file, int32_t record, std::span<const char> data);
 
 }  // namespace tolvane

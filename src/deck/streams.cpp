@@ -1,10 +1,9 @@
 #include "deck/streams.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "platform/errors.h"
+#include "platform/files.h"
 
 namespace tolvane {
 
@@ -20,13 +19,8 @@ InputStream::~InputStream() { close(); }
 
 int InputStream::open(const char* path) {
   close();
-  int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return EISDIR;
-  }
+  int fd = platform::NO_FILE;
+  if (int rc = platform::openForReading(path, fd); rc != 0) return rc;
   adopt(fd);
   return 0;
 }
@@ -47,21 +41,19 @@ bool InputStream::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  while (end_ < kInputBufferSize) {
-    ssize_t got = ::read(fd_, buffer_.get() + end_, kInputBufferSize - end_);
-    if (got > 0) {
-      end_ += static_cast<size_t>(got);
-      return true;
-    }
-    if (got == 0) {
-      atEnd_ = true;
-      return false;
-    }
-    if (errno == EINTR) continue;
-    error_ = errno;
+  if (end_ == kInputBufferSize) return false;
+  size_t got = 0;
+  if (int rc = platform::readSome(fd_, buffer_.get() + end_, kInputBufferSize - end_, got);
+      rc != 0) {
+    error_ = rc;
     return false;
   }
-  return false;
+  if (got == 0) {
+    atEnd_ = true;
+    return false;
+  }
+  end_ += got;
+  return true;
 }
 
 bool InputStream::readLine(LineBuffer& line) {
@@ -107,8 +99,8 @@ bool InputStream::readLine(LineBuffer& line) {
 }
 
 int InputStream::rewind() {
-  if (fd_ < 0) return EBADF;
-  if (::lseek(fd_, 0, SEEK_SET) < 0) return errno;
+  if (fd_ < 0) return platform::BAD_FILE;
+  if (int rc = platform::rewindFile(fd_); rc != 0) return rc;
   begin_ = end_ = 0;
   atEnd_ = false;
   error_ = 0;
@@ -117,7 +109,7 @@ int InputStream::rewind() {
 
 int InputStream::close() {
   if (fd_ < 0) return 0;
-  int rc = ::close(fd_) == 0 ? 0 : errno;
+  int rc = platform::closeFile(fd_);
   fd_ = -1;
   begin_ = end_ = 0;
   return rc;
@@ -128,8 +120,8 @@ OutputStream::~OutputStream() { close(); }
 
 int OutputStream::create(const char* path) {
   close();
-  int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
+  int fd = platform::NO_FILE;
+  if (int rc = platform::createForWriting(path, fd); rc != 0) return rc;
   if (!buffer_) buffer_.reset(new char[kOutputBufferSize]);
   fd_ = fd;
   owned_ = true;
@@ -148,17 +140,7 @@ void OutputStream::attach(int fd) {
 }
 
 void OutputStream::drain() {
-  size_t done = 0;
-  while (done < used_ && !error_) {
-    ssize_t put = ::write(fd_, buffer_.get() + done, used_ - done);
-    if (put > 0) {
-      done += static_cast<size_t>(put);
-    } else if (put < 0 && errno == EINTR) {
-      continue;
-    } else {
-      error_ = put < 0 ? errno : EIO;
-    }
-  }
+  if (!error_) error_ = platform::writeAll(fd_, buffer_.get(), used_);
   used_ = 0;
 }
 
@@ -193,7 +175,10 @@ int OutputStream::flush() {
 int OutputStream::close() {
   if (fd_ < 0) return 0;
   flush();
-  if (owned_ && ::close(fd_) != 0 && !error_) error_ = errno;
+  if (owned_) {
+    int rc = platform::closeFile(fd_);
+    if (!error_) error_ = rc;
+  }
   fd_ = -1;
   return error_;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Sequential text streams over file descriptors, read and written through
+// Sequential text streams over platform file descriptors, read and written through
 // large buffers: the geometry input, the deck, the reach files and the console.
 
 #include <cstddef>
@@ -18,7 +18,7 @@ class InputStream {
   InputStream(const InputStream&) = delete;
   InputStream& operator=(const InputStream&) = delete;
 
-  /// Opens an existing regular file for reading; returns 0 or the errno.
+  /// Opens an existing regular file for reading; returns 0 or the error number.
   int open(const char* path);
   /// Takes over an open descriptor (closed by close()).
   void adopt(int fd);
@@ -28,11 +28,11 @@ class InputStream {
   /// dropped, the rest cut at column 132 and blank-padded. False at the end of
   /// the input or after a read error (see error()).
   bool readLine(LineBuffer& line);
-  /// Goes back to the first line; returns 0 or the errno.
+  /// Goes back to the first line; returns 0 or the error number.
   int rewind();
-  /// Closes the file; returns 0 or the errno.
+  /// Closes the file; returns 0 or the error number.
   int close();
-  /// The errno of a failed read, 0 if none.
+  /// The error number of a failed read, 0 if none.
   int error() const { return error_; }
 
  private:
@@ -55,7 +55,7 @@ class OutputStream {
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
 
-  /// Creates or truncates a file for writing; returns 0 or the errno.
+  /// Creates or truncates a file for writing; returns 0 or the error number.
   int create(const char* path);
   /// Writes to an open descriptor that the stream does not own (the console).
   void attach(int fd);
@@ -65,12 +65,12 @@ class OutputStream {
   void write(std::string_view text);
   /// Appends text and a line end.
   void writeLine(std::string_view text);
-  /// Writes out the buffer; returns 0 or the errno of the first failure.
+  /// Writes out the buffer; returns 0 or the error number of the first failure.
   int flush();
   /// Flushes and closes (an attached descriptor is only flushed); returns 0 or
-  /// the errno of the first failure.
+  /// the error number of the first failure.
   int close();
-  /// The errno of the first failed write, 0 if none.
+  /// The error number of the first failed write, 0 if none.
   int error() const { return error_; }
 
  private:

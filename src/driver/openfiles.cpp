@@ -1,11 +1,11 @@
 #include "driver/openfiles.h"
 
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "deck/cards.h"
+#include "platform/errors.h"
+#include "platform/files.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {
@@ -47,14 +47,6 @@ bool outputFailure(OutputStream& console, int32_t status, const NameText& name, 
                            "PROGRAM ABORTED ", stop);
 }
 
-/// True when the output path names the file already open as the input
-/// (creating it would truncate the geometry file before it is read).
-bool sameFileAsInput(const char* inputPath, const char* outputPath) {
-  struct stat in, out;
-  if (stat(inputPath, &in) != 0 || stat(outputPath, &out) != 0) return false;
-  return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
-}
-
 /// Sorting is off when the value holds "NO" or "no" anywhere.
 bool sortRequested(int32_t status, const NameText& value) {
   if (!usable(status)) return false;
@@ -82,8 +74,9 @@ bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
   if (!usable(outputStatus)) return outputFailure(console, outputStatus, outputName, stop);
   char outputPath[NAME_LENGTH + 1];
   pathOf(outputName, outputPath);
-  if (sameFileAsInput(inputPath, outputPath))
-    return outputFailure(console, EINVAL, outputName, stop);
+  // Creating the deck over the geometry file would empty it before it is read.
+  if (platform::sameFile(inputPath, outputPath))
+    return outputFailure(console, platform::INVALID_ARGUMENT, outputName, stop);
   if (int rc = output.create(outputPath); rc != 0)
     return outputFailure(console, rc, outputName, stop);
 

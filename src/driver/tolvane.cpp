@@ -1,9 +1,7 @@
 #include "driver/tolvane.h"
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 #include "attach/attach.h"
 #include "bridges/readBridge.h"
@@ -15,6 +13,7 @@
 #include "network/reachFiles.h"
 #include "network/tables.h"
 #include "network/writeT1.h"
+#include "platform/files.h"
 #include "sections/crossSection.h"
 #include "sections/readSection.h"
 #include "sections/writeSection.h"
@@ -145,7 +144,7 @@ bool closeReachFile(CONVERSION& c) {
   if (rc == 0 && c.openReachFile > 0) {
     char path[sizeof c.reachFiles.directory + 16];
     reachFilePath(c.reachFiles, c.openReachFile, path, sizeof path);
-    if (unlink(path) != 0) rc = errno;
+    rc = platform::removeFile(path);
   }
   c.openReachFile = 0;
   if (rc == 0) return true;
@@ -221,8 +220,8 @@ void TOLVANE(CONVERSION& c) {
 int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd) {
   auto c = std::make_unique<CONVERSION>();
   c->console.attach(consoleFd);
-  int answers = dup(answerFd);
-  if (answers >= 0) c->answers.adopt(answers);
+  int answers = platform::NO_FILE;
+  if (platform::duplicateFile(answerFd, answers) == 0) c->answers.adopt(answers);
   c->attach.arguments = arguments;
   c->attach.messages = &c->console;
   c->attach.answers = &c->answers;

@@ -12,7 +12,8 @@ struct REACH_FILES {
   int32_t filesMade = 0;
 };
 
-/// Creates the private directory under $TMPDIR (or /tmp); returns 0 or the errno.
+/// Creates the private directory in the temporary folder; returns 0 or the
+/// error number.
 int makeReachDirectory(REACH_FILES& files);
 /// Writes the path of reach file `number` into `path` (size `size`).
 void reachFilePath(const REACH_FILES& files, int32_t number, char* path, int size);
@@ -21,9 +22,10 @@ void reachFilePath(const REACH_FILES& files, int32_t number, char* path, int siz
 void noteReachFile(REACH_FILES& files, int32_t number);
 /// Removes every reach file and the directory itself (safe to call twice).
 void removeReachDirectory(REACH_FILES& files);
-/// Has SIGINT, SIGTERM and SIGHUP remove the current run's reach directory
-/// before the process ends by the signal's default action, and turns SIGPIPE
-/// into a write error. Called once, by main().
+/// Has an interrupt (SIGINT, SIGTERM, SIGHUP, or Ctrl-C and closing the
+/// console) remove the current run's reach directory before the process ends
+/// as the interrupt would have ended it, and turns a write to a pipe without
+/// reader into a write error. Called once, by main().
 void installReachCleanupOnSignals();
 
 }  // namespace tolvane

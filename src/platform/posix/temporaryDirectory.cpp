@@ -1,0 +1,38 @@
+#include "platform/temporaryDirectory.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+#include "platform/errors.h"
+
+namespace tolvane::platform {
+
+const char PATH_SEPARATOR = '/';
+
+int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
+  const char* base = std::getenv("TMPDIR");
+  if (base == nullptr || *base == '\0') base = "/tmp";
+  size_t length = std::strlen(base);
+  while (length > 1 && base[length - 1] == '/') --length;
+  constexpr std::string_view kUnique = "XXXXXX";
+  // base, separator, prefix, unique ending, zero byte
+  if (length + 1 + prefix.size() + kUnique.size() + 1 > path.size()) return NAME_TOO_LONG;
+  char* out = path.data();
+  std::memcpy(out, base, length);
+  out[length] = PATH_SEPARATOR;
+  std::memcpy(out + length + 1, prefix.data(), prefix.size());
+  std::memcpy(out + length + 1 + prefix.size(), kUnique.data(), kUnique.size());
+  out[length + 1 + prefix.size() + kUnique.size()] = '\0';
+  if (mkdtemp(out) == nullptr) {
+    int error = errno;
+    out[0] = '\0';
+    return error;
+  }
+  return 0;
+}
+
+int removeDirectory(const char* path) { return ::rmdir(path) == 0 ? 0 : errno; }
+
+}  // namespace tolvane::platform

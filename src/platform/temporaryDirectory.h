@@ -1,0 +1,20 @@
+#pragma once
+// The private temporary directory of a run.
+
+#include <span>
+#include <string_view>
+
+namespace tolvane::platform {
+
+/// Separates a directory from the name of a file in it.
+extern const char PATH_SEPARATOR;
+
+/// Creates a directory that only this user may enter, named `prefix` and a
+/// unique ending, in the temporary folder ($TMPDIR, else /tmp), and writes its
+/// path, ended by a zero byte, into `path`. Returns 0 or the error number
+/// (NAME_TOO_LONG when the path would not fit).
+int makePrivateDirectory(std::string_view prefix, std::span<char> path);
+/// Removes an empty directory. Safe to call from an interrupt cleanup.
+int removeDirectory(const char* path);
+
+}  // namespace tolvane::platform
