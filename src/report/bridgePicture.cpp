@@ -1,0 +1,271 @@
+#include "report/bridgePicture.h"
+
+#include <algorithm>
+
+#include "report/svg.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr double kWidth = 1000;
+constexpr double kHeight = 500;
+constexpr double kPanelOffset = 500;
+constexpr PlotArea kFirstPlot = {80, 478, 64, 360};
+
+constexpr std::string_view kGroundLine = "#5a3d1e";
+constexpr std::string_view kGroundFill = "#e9dcc0";
+constexpr std::string_view kOpeningFill = "#c4def4";
+constexpr std::string_view kDeckFill = "#9b9b9b";
+constexpr std::string_view kBankLine = "#1d6f38";
+constexpr std::string_view kIneffective = "#b0352b";
+
+int clampedCount(int count) { return std::clamp(count, 0, FACE_POINTS); }
+
+std::string_view trimmed(const FIELD8& field) {
+  std::string_view text = view(field);
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+/// The picture's scales: both faces on the same ones, so they compare.
+struct FaceScales {
+  Ticks xTicks, yTicks;
+};
+
+void addFaceExtents(const BridgeFace& face, Extent& stations, Extent& low, Extent& high) {
+  int grounds = clampedCount(face.groundCount);
+  for (int i = 0; i < grounds; ++i) {
+    stations.add(face.ground[i].station);
+    low.add(face.ground[i].elevation);
+    high.add(face.ground[i].elevation);
+  }
+  int lids = clampedCount(face.lidCount);
+  for (int i = 0; i < lids; ++i) {
+    stations.add(face.lid[i].station);
+    high.add(face.lid[i].top);
+    high.add(face.lid[i].low);
+  }
+  if (face.hasBanks) {
+    stations.add(face.bankLeft);
+    stations.add(face.bankRight);
+  }
+  for (const IneffectiveSide* side : {&face.ineffectiveLeft, &face.ineffectiveRight}) {
+    if (!side->present) continue;
+    stations.add(side->station);
+    high.add(side->elevation);
+  }
+}
+
+FaceScales scalesFor(const BridgeFace& upstream, const BridgeFace& downstream) {
+  Extent stations, low, high;
+  addFaceExtents(upstream, stations, low, high);
+  addFaceExtents(downstream, stations, low, high);
+  // The picture reaches down to the lowest ground point: a pier or an
+  // ineffective area reaching below it is cut at the frame.
+  double bottom = low.any ? low.low : high.low;
+  double top = std::max(high.high, bottom);
+  FaceScales scales;
+  scales.xTicks = roundTicks(stations.low, stations.high, 6);
+  scales.yTicks = roundTicks(bottom, top, 6);
+  return scales;
+}
+
+void writePoint(SvgWriter& svg, double x, double y) { svg.number(x).raw(",").number(y).raw(" "); }
+
+void writeGround(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y, double bottom) {
+  int count = clampedCount(face.groundCount);
+  if (count == 0) return;
+  svg.raw("<polygon fill=\"").raw(kGroundFill).raw("\" stroke=\"none\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.ground[i].station), y.at(face.ground[i].elevation));
+  writePoint(svg, x.at(face.ground[count - 1].station), bottom);
+  writePoint(svg, x.at(face.ground[0].station), bottom);
+  svg.raw("\"/>\n");
+}
+
+void writeGroundLine(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y) {
+  int count = clampedCount(face.groundCount);
+  if (count == 0) return;
+  svg.raw("<polyline fill=\"none\" stroke=\"").raw(kGroundLine);
+  svg.raw("\" stroke-width=\"2.2\" stroke-linejoin=\"round\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.ground[i].station), y.at(face.ground[i].elevation));
+  svg.raw("\"/>\n");
+}
+
+/// The space under the low chord, down to the frame; the ground drawn over it
+/// leaves the opening showing.
+void writeUnderChord(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y, double bottom) {
+  int count = clampedCount(face.lidCount);
+  if (count == 0) return;
+  svg.raw("<polygon fill=\"").raw(kOpeningFill).raw("\" stroke=\"none\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].low));
+  writePoint(svg, x.at(face.lid[count - 1].station), bottom);
+  writePoint(svg, x.at(face.lid[0].station), bottom);
+  svg.raw("\"/>\n");
+}
+
+void writeDeck(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y) {
+  int count = clampedCount(face.lidCount);
+  if (count == 0) return;
+  svg.raw("<polygon fill=\"").raw(kDeckFill).raw("\" stroke=\"none\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].top));
+  for (int i = count - 1; i >= 0; --i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].low));
+  svg.raw("\"/>\n<polyline fill=\"none\" stroke=\"#000000\" stroke-width=\"1.6\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].top));
+  svg.raw("\"/>\n<polyline fill=\"none\" stroke=\"#000000\" stroke-width=\"1.6\" ");
+  svg.raw("stroke-dasharray=\"7 3\" points=\"");
+  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].low));
+  svg.raw("\"/>\n");
+}
+
+/// An ineffective area: hatched from the section's end to its station, below
+/// its elevation (the ground drawn over it hides what lies under the ground).
+void writeIneffective(SvgWriter& svg, const IneffectiveSide& side, bool left, const Scale& x, const Scale& y,
+                      const PlotArea& plot, int pictureId) {
+  if (!side.present) return;
+  double at = x.at(side.station);
+  double from = left ? plot.left : at;
+  double to = left ? at : plot.right;
+  if (!(to > from)) return;
+  double level = y.at(side.elevation);
+  svg.raw("<rect x=\"").number(from).raw("\" y=\"").number(level).raw("\" width=\"").number(to - from);
+  svg.raw("\" height=\"").number(std::max(0.0, plot.bottom - level)).raw("\" fill=\"url(#tb");
+  svg.integer(pictureId).raw("-hatch)\" stroke=\"none\"/>\n");
+}
+
+void writeIneffectiveEdge(SvgWriter& svg, const IneffectiveSide& side, bool left, const Scale& x,
+                          const Scale& y, const PlotArea& plot) {
+  if (!side.present) return;
+  double at = x.at(side.station);
+  double level = y.at(side.elevation);
+  svg.raw("<polyline fill=\"none\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.6\" points=\"");
+  writePoint(svg, left ? plot.left : plot.right, level);
+  writePoint(svg, at, level);
+  writePoint(svg, at, plot.bottom);
+  svg.raw("\"/>\n");
+}
+
+void writeBank(SvgWriter& svg, double at, const PlotArea& plot) {
+  svg.raw("<line x1=\"").number(at).raw("\" y1=\"").number(plot.top).raw("\" x2=\"").number(at);
+  svg.raw("\" y2=\"").number(plot.bottom).raw("\" stroke=\"").raw(kBankLine);
+  svg.raw("\" stroke-width=\"1.6\" stroke-dasharray=\"2 3\"/>\n");
+}
+
+void writeFaceHeading(SvgWriter& svg, const BridgeFace& face, std::string_view side, const PlotArea& plot) {
+  svg.raw("<text x=\"").number(plot.left).raw("\" y=\"").number(plot.top - 10);
+  svg.raw("\" font-size=\"15\" font-weight=\"bold\" fill=\"#222222\">").text(side);
+  std::string_view station = trimmed(face.station);
+  if (!station.empty()) svg.raw(", RM ").text(station);
+  svg.raw("</text>\n");
+}
+
+void writeFaceCaption(SvgWriter& svg, const BridgeFace& face, const PlotArea& plot) {
+  svg.raw("<text x=\"").number((plot.left + plot.right) / 2).raw("\" y=\"").number(plot.bottom + 62);
+  svg.raw("\" font-size=\"14\" text-anchor=\"middle\" fill=\"#222222\">");
+  if (clampedCount(face.lidCount) == 0) {
+    svg.raw("No deck on this face (no BT cards)");
+  } else if (clampedCount(face.groundCount) < 2) {
+    svg.raw("No ground line under the deck");
+  } else {
+    svg.raw("Opening area under the low chord: ").fixed(openingArea(face), 1);
+  }
+  svg.raw("</text>\n");
+}
+
+void writeFace(SvgWriter& svg, const BridgeFace& face, std::string_view side, const FaceScales& scales,
+               const PlotArea& plot, int pictureId, int panel) {
+  Scale x = scaleOver(scales.xTicks, plot.left, plot.right);
+  Scale y = scaleOver(scales.yTicks, plot.bottom, plot.top);
+  writeFaceHeading(svg, face, side, plot);
+  writeAxes(svg, plot, scales.xTicks, scales.yTicks, "Station", "Elevation");
+  svg.raw("<g clip-path=\"url(#tb").integer(pictureId).raw("-clip").integer(panel).raw(")\">\n");
+  writeUnderChord(svg, face, x, y, plot.bottom);
+  writeIneffective(svg, face.ineffectiveLeft, true, x, y, plot, pictureId);
+  writeIneffective(svg, face.ineffectiveRight, false, x, y, plot, pictureId);
+  writeGround(svg, face, x, y, plot.bottom);
+  writeDeck(svg, face, x, y);
+  writeIneffectiveEdge(svg, face.ineffectiveLeft, true, x, y, plot);
+  writeIneffectiveEdge(svg, face.ineffectiveRight, false, x, y, plot);
+  writeGroundLine(svg, face, x, y);
+  if (face.hasBanks) {
+    writeBank(svg, x.at(face.bankLeft), plot);
+    writeBank(svg, x.at(face.bankRight), plot);
+  }
+  svg.raw("</g>\n");
+  writeFaceCaption(svg, face, plot);
+}
+
+void writeDefinitions(SvgWriter& svg, int pictureId) {
+  svg.raw("<defs><pattern id=\"tb").integer(pictureId);
+  svg.raw("-hatch\" width=\"7\" height=\"7\" patternUnits=\"userSpaceOnUse\" patternTransform=\"rotate(45)\">");
+  svg.raw("<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"7\" stroke=\"").raw(kIneffective);
+  svg.raw("\" stroke-width=\"1.4\"/></pattern>");
+  for (int panel = 0; panel < 2; ++panel) {
+    PlotArea plot = kFirstPlot;
+    svg.raw("<clipPath id=\"tb").integer(pictureId).raw("-clip").integer(panel).raw("\"><rect x=\"");
+    svg.number(plot.left + panel * kPanelOffset).raw("\" y=\"").number(plot.top);
+    svg.raw("\" width=\"").number(plot.right - plot.left).raw("\" height=\"").number(plot.bottom - plot.top);
+    svg.raw("\"/></clipPath>");
+  }
+  svg.raw("</defs>\n");
+}
+
+void writeLegend(SvgWriter& svg, int pictureId) {
+  const double y = 470;
+  const double step = 163;
+  double x = 16;
+  svg.raw("<g>\n");
+  svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
+  svg.raw(kGroundFill).raw("\"/><line x1=\"").number(x).raw("\" y1=\"").number(y - 7).raw("\" x2=\"");
+  svg.number(x + 26).raw("\" y2=\"").number(y - 7).raw("\" stroke=\"").raw(kGroundLine);
+  svg.raw("\" stroke-width=\"2.2\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Ground (GR)");
+  x += step - 40;
+  svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
+  svg.raw("\" y2=\"").number(y).raw("\" stroke=\"#000000\" stroke-width=\"1.6\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Deck top (BT)");
+  x += step - 20;
+  svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
+  svg.raw("\" y2=\"").number(y).raw("\" stroke=\"#000000\" stroke-width=\"1.6\" stroke-dasharray=\"7 3\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Low chord, piers (BT)");
+  x += step + 20;
+  svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
+  svg.raw(kOpeningFill).raw("\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Opening");
+  x += step - 60;
+  svg.raw("<line x1=\"").number(x + 13).raw("\" y1=\"").number(y - 8).raw("\" x2=\"").number(x + 13);
+  svg.raw("\" y2=\"").number(y + 8).raw("\" stroke=\"").raw(kBankLine);
+  svg.raw("\" stroke-width=\"1.6\" stroke-dasharray=\"2 3\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Bank station (X1)");
+  x += step;
+  svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"url(#tb");
+  svg.integer(pictureId).raw("-hatch)\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.2\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Ineffective area (X3)");
+  svg.raw("</g>\n");
+}
+
+}  // namespace
+
+void writeBridgePicture(OutputStream& out, const BridgeFace& upstream, const BridgeFace& downstream,
+                        std::string_view title, int pictureId) {
+  SvgWriter svg(out);
+  svg.raw("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ").number(kWidth).raw(" ").number(kHeight);
+  svg.raw("\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  svg.raw("\" style=\"max-width:100%;height:auto\" font-family=\"sans-serif\" role=\"img\">\n<title>");
+  svg.text(title).raw("</title>\n");
+  writeDefinitions(svg, pictureId);
+  svg.raw("<rect x=\"0\" y=\"0\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  svg.raw("\" fill=\"#ffffff\"/>\n<text x=\"16\" y=\"26\" font-size=\"17\" font-weight=\"bold\" fill=\"#111111\">");
+  svg.text(title).raw("</text>\n");
+  FaceScales scales = scalesFor(upstream, downstream);
+  PlotArea plot = kFirstPlot;
+  writeFace(svg, upstream, "Upstream face", scales, plot, pictureId, 0);
+  plot.left += kPanelOffset;
+  plot.right += kPanelOffset;
+  writeFace(svg, downstream, "Downstream face", scales, plot, pictureId, 1);
+  writeLegend(svg, pictureId);
+  svg.raw("</svg>\n");
+}
+
+}  // namespace tolvane

@@ -1,0 +1,216 @@
+#include "report/longProfile.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/svg.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr double kWidth = 1000;
+constexpr double kHeight = 430;
+constexpr PlotArea kPlot = {80, 980, 48, 330};
+/// One column per picture unit of the plot's width.
+constexpr int kColumns = 900;
+
+constexpr std::string_view kGroundLine = "#5a3d1e";
+constexpr std::string_view kFindingMark = "#b0352b";
+constexpr double kRugHeight = 12;
+
+/// A point of the profile kept for drawing.
+struct Kept {
+  bool any = false;
+  float distance = 0;
+  float elevation = 0;
+  FIELD8 station = BLANK_FIELD8;
+};
+
+/// What falls into one column of the picture.
+struct Column {
+  Kept lowest;
+  Kept bridge;
+  Kept culvert;
+  int findings = 0;
+};
+
+/// What the first pass learns.
+struct ProfileExtents {
+  Extent distance;
+  Extent elevation;
+  long long sections = 0;
+  long long bridges = 0;
+  long long culverts = 0;
+  long long withFindings = 0;
+};
+
+ProfileExtents measure(ProfileSource& points) {
+  ProfileExtents extents;
+  ProfilePoint point;
+  while (points.next(point)) {
+    ++extents.sections;
+    extents.distance.add(point.distance);
+    extents.elevation.add(point.lowestElevation);
+    extents.bridges += point.bridge;
+    extents.culverts += point.culvert;
+    extents.withFindings += point.hasFindings;
+  }
+  return extents;
+}
+
+Kept keep(const ProfilePoint& point) { return {true, point.distance, point.lowestElevation, point.station}; }
+
+void collect(ProfileSource& points, const Scale& x, Column (&columns)[kColumns]) {
+  ProfilePoint point;
+  while (points.next(point)) {
+    if (!std::isfinite(point.distance)) continue;
+    double at = std::floor(x.at(point.distance) - kPlot.left);
+    Column& column = columns[static_cast<int>(std::clamp(at, 0.0, double(kColumns - 1)))];
+    bool ground = std::isfinite(point.lowestElevation);
+    if (ground && (!column.lowest.any || point.lowestElevation < column.lowest.elevation)) {
+      column.lowest = keep(point);
+    }
+    if (point.bridge && !column.bridge.any) column.bridge = keep(point);
+    if (point.culvert && !column.culvert.any) column.culvert = keep(point);
+    column.findings += point.hasFindings;
+  }
+}
+
+void writePoint(SvgWriter& svg, double x, double y) { svg.number(x).raw(",").number(y).raw(" "); }
+
+/// The height of a marker: on the ground line, or under the frame's top for a
+/// section without ground points.
+double markerHeight(const Kept& kept, const Scale& y) {
+  return std::isfinite(kept.elevation) ? y.at(kept.elevation) : kPlot.top + 14;
+}
+
+void writeGroundLine(SvgWriter& svg, const Column (&columns)[kColumns], const Scale& x, const Scale& y) {
+  svg.raw("<polyline fill=\"none\" stroke=\"").raw(kGroundLine);
+  svg.raw("\" stroke-width=\"2\" stroke-linejoin=\"round\" points=\"");
+  for (const Column& column : columns) {
+    // The column's vertices in the order of their distances.
+    const Kept* kept[3] = {&column.lowest, &column.bridge, &column.culvert};
+    std::sort(kept, kept + 3, [](const Kept* a, const Kept* b) { return a->distance < b->distance; });
+    for (const Kept* vertex : kept) {
+      if (vertex->any && std::isfinite(vertex->elevation)) {
+        writePoint(svg, x.at(vertex->distance), y.at(vertex->elevation));
+      }
+    }
+  }
+  svg.raw("\"/>\n");
+}
+
+void writeMarkerTitle(SvgWriter& svg, std::string_view kind, const Kept& kept) {
+  svg.raw("<title>").raw(kind);
+  std::string_view station = view(kept.station);
+  size_t first = station.find_first_not_of(' ');
+  if (first != std::string_view::npos) {
+    svg.raw(" at RM ").text(station.substr(first, station.find_last_not_of(' ') - first + 1));
+  }
+  svg.raw("</title>");
+}
+
+void writeBridgeMark(SvgWriter& svg, double x, double y) {
+  svg.raw("<path d=\"M").number(x - 6).raw(" ").number(y - 13).raw("H").number(x + 6).raw("L");
+  svg.number(x).raw(" ").number(y - 2).raw("Z\" fill=\"#222222\" stroke=\"#222222\" stroke-width=\"1\">");
+}
+
+void writeCulvertMark(SvgWriter& svg, double x, double y) {
+  svg.raw("<rect x=\"").number(x - 4.5).raw("\" y=\"").number(y - 4.5);
+  svg.raw("\" width=\"9\" height=\"9\" fill=\"#ffffff\" stroke=\"#222222\" stroke-width=\"1.6\">");
+}
+
+void writeFindingMark(SvgWriter& svg, double x) {
+  svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(kPlot.bottom - kRugHeight).raw("\" x2=\"");
+  svg.number(x).raw("\" y2=\"").number(kPlot.bottom).raw("\"/>");
+}
+
+void writeMarks(SvgWriter& svg, const Column (&columns)[kColumns], const Scale& x, const Scale& y) {
+  svg.raw("<g stroke=\"").raw(kFindingMark).raw("\" stroke-width=\"1.5\">");
+  for (int i = 0; i < kColumns; ++i) {
+    if (columns[i].findings > 0) writeFindingMark(svg, kPlot.left + i + 0.5);
+  }
+  svg.raw("</g>\n");
+  for (const Column& column : columns) {
+    if (column.culvert.any) {
+      writeCulvertMark(svg, x.at(column.culvert.distance), markerHeight(column.culvert, y));
+      writeMarkerTitle(svg, "Culvert", column.culvert);
+      svg.raw("</rect>\n");
+    }
+    if (column.bridge.any) {
+      writeBridgeMark(svg, x.at(column.bridge.distance), markerHeight(column.bridge, y));
+      writeMarkerTitle(svg, "Bridge", column.bridge);
+      svg.raw("</path>\n");
+    }
+  }
+}
+
+void writeLegend(SvgWriter& svg) {
+  const double y = 408;
+  double x = 16;
+  svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
+  svg.raw("\" y2=\"").number(y).raw("\" stroke=\"").raw(kGroundLine).raw("\" stroke-width=\"2\"/>\n");
+  writeLegendLabel(svg, x + 32, y, "Lowest ground of each section (GR)");
+  x += 280;
+  writeBridgeMark(svg, x + 13, y + 7);
+  svg.raw("</path>\n");
+  writeLegendLabel(svg, x + 26, y, "Bridge");
+  x += 100;
+  writeCulvertMark(svg, x + 13, y);
+  svg.raw("</rect>\n");
+  writeLegendLabel(svg, x + 26, y, "Culvert");
+  x += 100;
+  svg.raw("<g stroke=\"").raw(kFindingMark).raw("\" stroke-width=\"1.5\">");
+  for (int i = 0; i < 3; ++i) {
+    svg.raw("<line x1=\"").number(x + 8 + 5 * i).raw("\" y1=\"").number(y - 6).raw("\" x2=\"");
+    svg.number(x + 8 + 5 * i).raw("\" y2=\"").number(y + 6).raw("\"/>");
+  }
+  svg.raw("</g>\n");
+  writeLegendLabel(svg, x + 32, y, "Sections with findings (marks along the bottom)");
+}
+
+void writeCounts(SvgWriter& svg, const ProfileExtents& extents) {
+  svg.raw("<text x=\"").number(kPlot.right).raw("\" y=\"26\" font-size=\"13\" text-anchor=\"end\" fill=\"#222222\">");
+  svg.integer(extents.sections).raw(extents.sections == 1 ? " section, " : " sections, ");
+  svg.integer(extents.bridges).raw(extents.bridges == 1 ? " bridge, " : " bridges, ");
+  svg.integer(extents.culverts).raw(extents.culverts == 1 ? " culvert, " : " culverts, ");
+  svg.integer(extents.withFindings).raw(" with findings</text>\n");
+}
+
+}  // namespace
+
+bool writeLongProfile(OutputStream& out, ProfileSource& points, std::string_view title, int pictureId) {
+  if (!points.rewind()) return false;
+  ProfileExtents extents = measure(points);
+  if (!points.rewind()) return false;
+  Ticks xTicks = roundTicks(extents.distance.low, extents.distance.high, 10);
+  Ticks yTicks = roundTicks(extents.elevation.low, extents.elevation.high, 6);
+  Scale x = scaleOver(xTicks, kPlot.left, kPlot.right);
+  Scale y = scaleOver(yTicks, kPlot.bottom, kPlot.top);
+  Column columns[kColumns];
+  collect(points, x, columns);
+
+  SvgWriter svg(out);
+  svg.raw("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ").number(kWidth).raw(" ").number(kHeight);
+  svg.raw("\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  svg.raw("\" style=\"max-width:100%;height:auto\" font-family=\"sans-serif\" role=\"img\">\n<title>");
+  svg.text(title).raw("</title>\n<defs><clipPath id=\"tp").integer(pictureId).raw("-clip\"><rect x=\"");
+  svg.number(kPlot.left).raw("\" y=\"").number(kPlot.top).raw("\" width=\"").number(kPlot.right - kPlot.left);
+  svg.raw("\" height=\"").number(kPlot.bottom - kPlot.top).raw("\"/></clipPath></defs>\n");
+  svg.raw("<rect x=\"0\" y=\"0\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  svg.raw("\" fill=\"#ffffff\"/>\n<text x=\"16\" y=\"26\" font-size=\"17\" font-weight=\"bold\" fill=\"#111111\">");
+  svg.text(title).raw("</text>\n");
+  writeCounts(svg, extents);
+  writeAxes(svg, kPlot, xTicks, yTicks, "Distance along the channel from the reach's first section",
+            "Lowest ground elevation");
+  svg.raw("<g clip-path=\"url(#tp").integer(pictureId).raw("-clip)\">\n");
+  if (extents.elevation.any) writeGroundLine(svg, columns, x, y);
+  writeMarks(svg, columns, x, y);
+  svg.raw("</g>\n");
+  writeLegend(svg);
+  svg.raw("</svg>\n");
+  return true;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,53 @@
+#include "report/bridgeFace.h"
+
+#include <algorithm>
+
+namespace tolvane {
+
+namespace {
+
+int clampedCount(int count) { return std::clamp(count, 0, FACE_POINTS); }
+
+/// The value at x of the straight line through (x0, y0) and (x1, y1), x0 < x1.
+double along(double x0, double y0, double x1, double y1, double x) {
+  return y0 + (y1 - y0) * (x - x0) / (x1 - x0);
+}
+
+/// The integral over a span of width w of the positive part of a gap that
+/// changes linearly from g0 to g1.
+double positivePart(double g0, double g1, double w) {
+  if (g0 >= 0 && g1 >= 0) return (g0 + g1) / 2 * w;
+  if (g0 <= 0 && g1 <= 0) return 0;
+  // The gap changes sign inside the span: only the triangle above zero counts.
+  double high = g0 > 0 ? g0 : g1;
+  return high * (high / (g0 > 0 ? g0 - g1 : g1 - g0)) * w / 2;
+}
+
+}  // namespace
+
+double openingArea(const BridgeFace& face) {
+  int lids = clampedCount(face.lidCount);
+  int grounds = clampedCount(face.groundCount);
+  double area = 0;
+  // Each forward span of the low chord against each forward span of the
+  // ground that overlaps it; a pier's vertical sides have no width and add
+  // nothing, the span over the pier carries its lowered underside.
+  for (int i = 1; i < lids; ++i) {
+    double ax0 = face.lid[i - 1].station, ax1 = face.lid[i].station;
+    if (!(ax1 > ax0)) continue;
+    double ay0 = face.lid[i - 1].low, ay1 = face.lid[i].low;
+    for (int j = 1; j < grounds; ++j) {
+      double bx0 = face.ground[j - 1].station, bx1 = face.ground[j].station;
+      if (!(bx1 > bx0)) continue;
+      double from = std::max(ax0, bx0), to = std::min(ax1, bx1);
+      if (!(to > from)) continue;
+      double by0 = face.ground[j - 1].elevation, by1 = face.ground[j].elevation;
+      double gapFrom = along(ax0, ay0, ax1, ay1, from) - along(bx0, by0, bx1, by1, from);
+      double gapTo = along(ax0, ay0, ax1, ay1, to) - along(bx0, by0, bx1, by1, to);
+      area += positivePart(gapFrom, gapTo, to - from);
+    }
+  }
+  return area;
+}
+
+}  // namespace tolvane
