@@ -54,4 +54,8 @@ struct BridgeFace {
 /// nothing. 0 when the face has no lid or fewer than two ground points.
 double openingArea(const BridgeFace& face);
 
+/// The first and last station of the opening (where the low chord lies above
+/// the ground); false when the face has no opening.
+bool openingStations(const BridgeFace& face, double& first, double& last);
+
 }  // namespace tolvane

@@ -1,6 +1,8 @@
 #include "report/bridgePicture.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <utility>
 
 #include "report/svg.h"
 
@@ -10,8 +12,8 @@ namespace {
 
 constexpr double kWidth = 1000;
 constexpr double kHeight = 500;
-constexpr double kPanelOffset = 500;
-constexpr PlotArea kFirstPlot = {80, 478, 64, 360};
+constexpr double kPanelOffset = 496;
+constexpr PlotArea kFirstPlot = {80, 474, 64, 360};
 
 constexpr std::string_view kGroundLine = "#5a3d1e";
 constexpr std::string_view kGroundFill = "#e9dcc0";
@@ -29,45 +31,90 @@ std::string_view trimmed(const FIELD8& field) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-/// The picture's scales: both faces on the same ones, so they compare.
+/// The picture's scales: both faces on the same ones, so they compare. When
+/// the opening and the banks take up less than half the stations of the
+/// faces (a long embankment across a wide floodplain), the picture shows
+/// that part only, so that the opening and the piers can be seen.
 struct FaceScales {
   Ticks xTicks, yTicks;
+  Extent allStations;
+  bool zoomed = false;
 };
 
-void addFaceExtents(const BridgeFace& face, Extent& stations, Extent& low, Extent& high) {
-  int grounds = clampedCount(face.groundCount);
-  for (int i = 0; i < grounds; ++i) {
-    stations.add(face.ground[i].station);
-    low.add(face.ground[i].elevation);
-    high.add(face.ground[i].elevation);
-  }
-  int lids = clampedCount(face.lidCount);
-  for (int i = 0; i < lids; ++i) {
-    stations.add(face.lid[i].station);
-    high.add(face.lid[i].top);
-    high.add(face.lid[i].low);
+void addStations(const BridgeFace& face, Extent& stations, Extent& focus) {
+  for (int i = 0; i < clampedCount(face.groundCount); ++i) stations.add(face.ground[i].station);
+  for (int i = 0; i < clampedCount(face.lidCount); ++i) stations.add(face.lid[i].station);
+  double first = 0, last = 0;
+  if (openingStations(face, first, last)) {
+    focus.add(first);
+    focus.add(last);
   }
   if (face.hasBanks) {
-    stations.add(face.bankLeft);
-    stations.add(face.bankRight);
+    for (double bank : {face.bankLeft, face.bankRight}) {
+      stations.add(bank);
+      focus.add(bank);
+    }
   }
   for (const IneffectiveSide* side : {&face.ineffectiveLeft, &face.ineffectiveRight}) {
     if (!side->present) continue;
     stations.add(side->station);
-    high.add(side->elevation);
+    focus.add(side->station);
+  }
+}
+
+/// Adds the heights a line takes between stations left and right: its points
+/// there and, where it crosses an edge, its height at the edge. `point(i)`
+/// gives point i as a station and a height.
+template <typename Point>
+void addHeightsWithin(int count, Point point, double left, double right, Extent& heights) {
+  for (int i = 0; i < count; ++i) {
+    auto [station, height] = point(i);
+    if (station >= left && station <= right) heights.add(height);
+    if (i == 0) continue;
+    auto [before, heightBefore] = point(i - 1);
+    for (double edge : {left, right}) {
+      if ((before < edge && station > edge) || (before > edge && station < edge)) {
+        heights.add(heightBefore + (height - heightBefore) * (edge - before) / (station - before));
+      }
+    }
+  }
+}
+
+void addHeights(const BridgeFace& face, double left, double right, Extent& low, Extent& high) {
+  auto ground = [&](int i) { return std::pair<double, double>(face.ground[i].station, face.ground[i].elevation); };
+  auto top = [&](int i) { return std::pair<double, double>(face.lid[i].station, face.lid[i].top); };
+  auto underside = [&](int i) { return std::pair<double, double>(face.lid[i].station, face.lid[i].low); };
+  addHeightsWithin(clampedCount(face.groundCount), ground, left, right, low);
+  addHeightsWithin(clampedCount(face.groundCount), ground, left, right, high);
+  addHeightsWithin(clampedCount(face.lidCount), top, left, right, high);
+  addHeightsWithin(clampedCount(face.lidCount), underside, left, right, high);
+  for (const IneffectiveSide* side : {&face.ineffectiveLeft, &face.ineffectiveRight}) {
+    if (side->present) high.add(side->elevation);
   }
 }
 
 FaceScales scalesFor(const BridgeFace& upstream, const BridgeFace& downstream) {
-  Extent stations, low, high;
-  addFaceExtents(upstream, stations, low, high);
-  addFaceExtents(downstream, stations, low, high);
-  // The picture reaches down to the lowest ground point: a pier or an
-  // ineffective area reaching below it is cut at the frame.
+  Extent stations, focus;
+  addStations(upstream, stations, focus);
+  addStations(downstream, stations, focus);
+  FaceScales scales;
+  scales.allStations = stations;
+  double left = stations.low, right = stations.high;
+  double focusWidth = focus.high - focus.low;
+  if (focus.any && focusWidth > 0 && focusWidth < (right - left) / 2) {
+    scales.zoomed = true;
+    left = std::max(left, focus.low - focusWidth * 0.15);
+    right = std::min(right, focus.high + focusWidth * 0.15);
+  }
+  scales.xTicks = roundTicks(left, right, 6);
+  // The heights over the stations shown. The picture reaches down to the
+  // lowest ground point: a pier or an ineffective area reaching below it is
+  // cut at the frame.
+  Extent low, high;
+  addHeights(upstream, scales.xTicks.value(0), scales.xTicks.value(scales.xTicks.count - 1), low, high);
+  addHeights(downstream, scales.xTicks.value(0), scales.xTicks.value(scales.xTicks.count - 1), low, high);
   double bottom = low.any ? low.low : high.low;
   double top = std::max(high.high, bottom);
-  FaceScales scales;
-  scales.xTicks = roundTicks(stations.low, stations.high, 6);
   scales.yTicks = roundTicks(bottom, top, 6);
   return scales;
 }
@@ -105,28 +152,49 @@ void writeUnderChord(SvgWriter& svg, const BridgeFace& face, const Scale& x, con
   svg.raw("\"/>\n");
 }
 
-void writeDeck(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y) {
+/// The deck between its top and its underside; the ground drawn over it hides
+/// the part of an embankment or pier below the ground.
+void writeDeckFill(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y) {
   int count = clampedCount(face.lidCount);
   if (count == 0) return;
   svg.raw("<polygon fill=\"").raw(kDeckFill).raw("\" stroke=\"none\" points=\"");
   for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].top));
   for (int i = count - 1; i >= 0; --i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].low));
-  svg.raw("\"/>\n<polyline fill=\"none\" stroke=\"#000000\" stroke-width=\"1.6\" points=\"");
-  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].top));
-  svg.raw("\"/>\n<polyline fill=\"none\" stroke=\"#000000\" stroke-width=\"1.6\" ");
-  svg.raw("stroke-dasharray=\"7 3\" points=\"");
-  for (int i = 0; i < count; ++i) writePoint(svg, x.at(face.lid[i].station), y.at(face.lid[i].low));
   svg.raw("\"/>\n");
+}
+
+/// The deck's top (solid) or its underside (dashed) as a line.
+void writeLidLine(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y, bool underside) {
+  int count = clampedCount(face.lidCount);
+  if (count == 0) return;
+  svg.raw("<polyline fill=\"none\" stroke=\"#000000\" stroke-width=\"1.6\" ");
+  if (underside) svg.raw("stroke-dasharray=\"7 3\" ");
+  svg.raw("points=\"");
+  for (int i = 0; i < count; ++i) {
+    writePoint(svg, x.at(face.lid[i].station), y.at(underside ? face.lid[i].low : face.lid[i].top));
+  }
+  svg.raw("\"/>\n");
+}
+
+/// Where the section ends on one side: its first or last ground station, or
+/// the frame when it has no ground points.
+double sectionEnd(const BridgeFace& face, bool left, const Scale& x, const PlotArea& plot) {
+  Extent stations;
+  for (int i = 0; i < clampedCount(face.groundCount); ++i) stations.add(face.ground[i].station);
+  if (!stations.any) return left ? plot.left : plot.right;
+  return x.at(left ? stations.low : stations.high);
 }
 
 /// An ineffective area: hatched from the section's end to its station, below
 /// its elevation (the ground drawn over it hides what lies under the ground).
-void writeIneffective(SvgWriter& svg, const IneffectiveSide& side, bool left, const Scale& x, const Scale& y,
+void writeIneffective(SvgWriter& svg, const BridgeFace& face, bool left, const Scale& x, const Scale& y,
                       const PlotArea& plot, int pictureId) {
+  const IneffectiveSide& side = left ? face.ineffectiveLeft : face.ineffectiveRight;
   if (!side.present) return;
   double at = x.at(side.station);
-  double from = left ? plot.left : at;
-  double to = left ? at : plot.right;
+  double end = sectionEnd(face, left, x, plot);
+  double from = left ? end : at;
+  double to = left ? at : end;
   if (!(to > from)) return;
   double level = y.at(side.elevation);
   svg.raw("<rect x=\"").number(from).raw("\" y=\"").number(level).raw("\" width=\"").number(to - from);
@@ -134,13 +202,14 @@ void writeIneffective(SvgWriter& svg, const IneffectiveSide& side, bool left, co
   svg.integer(pictureId).raw("-hatch)\" stroke=\"none\"/>\n");
 }
 
-void writeIneffectiveEdge(SvgWriter& svg, const IneffectiveSide& side, bool left, const Scale& x,
-                          const Scale& y, const PlotArea& plot) {
+void writeIneffectiveEdge(SvgWriter& svg, const BridgeFace& face, bool left, const Scale& x, const Scale& y,
+                          const PlotArea& plot) {
+  const IneffectiveSide& side = left ? face.ineffectiveLeft : face.ineffectiveRight;
   if (!side.present) return;
   double at = x.at(side.station);
   double level = y.at(side.elevation);
   svg.raw("<polyline fill=\"none\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.6\" points=\"");
-  writePoint(svg, left ? plot.left : plot.right, level);
+  writePoint(svg, sectionEnd(face, left, x, plot), level);
   writePoint(svg, at, level);
   writePoint(svg, at, plot.bottom);
   svg.raw("\"/>\n");
@@ -173,20 +242,34 @@ void writeFaceCaption(SvgWriter& svg, const BridgeFace& face, const PlotArea& pl
   svg.raw("</text>\n");
 }
 
+/// The station axis label; a zoomed picture says which part it shows.
+std::string_view stationLabel(const FaceScales& scales, char (&buffer)[160]) {
+  if (!scales.zoomed) return "Station";
+  const Ticks& ticks = scales.xTicks;
+  int length = std::snprintf(buffer, sizeof buffer, "Station (%.*f to %.*f shown of %.*f to %.*f)",
+                             ticks.decimals, ticks.value(0), ticks.decimals, ticks.value(ticks.count - 1),
+                             ticks.decimals, scales.allStations.low, ticks.decimals, scales.allStations.high);
+  return {buffer, static_cast<size_t>(std::clamp(length, 0, static_cast<int>(sizeof buffer) - 1))};
+}
+
 void writeFace(SvgWriter& svg, const BridgeFace& face, std::string_view side, const FaceScales& scales,
                const PlotArea& plot, int pictureId, int panel) {
   Scale x = scaleOver(scales.xTicks, plot.left, plot.right);
   Scale y = scaleOver(scales.yTicks, plot.bottom, plot.top);
   writeFaceHeading(svg, face, side, plot);
-  writeAxes(svg, plot, scales.xTicks, scales.yTicks, "Station", "Elevation");
+  char label[160];
+  writeAxes(svg, plot, scales.xTicks, scales.yTicks, stationLabel(scales, label), "Elevation");
   svg.raw("<g clip-path=\"url(#tb").integer(pictureId).raw("-clip").integer(panel).raw(")\">\n");
   writeUnderChord(svg, face, x, y, plot.bottom);
-  writeIneffective(svg, face.ineffectiveLeft, true, x, y, plot, pictureId);
-  writeIneffective(svg, face.ineffectiveRight, false, x, y, plot, pictureId);
+  writeIneffective(svg, face, true, x, y, plot, pictureId);
+  writeIneffective(svg, face, false, x, y, plot, pictureId);
+  // What lies below the ground is drawn first, so that the ground hides it.
+  writeDeckFill(svg, face, x, y);
+  writeLidLine(svg, face, x, y, true);
   writeGround(svg, face, x, y, plot.bottom);
-  writeDeck(svg, face, x, y);
-  writeIneffectiveEdge(svg, face.ineffectiveLeft, true, x, y, plot);
-  writeIneffectiveEdge(svg, face.ineffectiveRight, false, x, y, plot);
+  writeLidLine(svg, face, x, y, false);
+  writeIneffectiveEdge(svg, face, true, x, y, plot);
+  writeIneffectiveEdge(svg, face, false, x, y, plot);
   writeGroundLine(svg, face, x, y);
   if (face.hasBanks) {
     writeBank(svg, x.at(face.bankLeft), plot);
@@ -213,32 +296,26 @@ void writeDefinitions(SvgWriter& svg, int pictureId) {
 
 void writeLegend(SvgWriter& svg, int pictureId) {
   const double y = 470;
-  const double step = 163;
   double x = 16;
   svg.raw("<g>\n");
   svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
   svg.raw(kGroundFill).raw("\"/><line x1=\"").number(x).raw("\" y1=\"").number(y - 7).raw("\" x2=\"");
   svg.number(x + 26).raw("\" y2=\"").number(y - 7).raw("\" stroke=\"").raw(kGroundLine);
   svg.raw("\" stroke-width=\"2.2\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Ground (GR)");
-  x += step - 40;
+  x = writeLegendLabel(svg, x + 32, y, "Ground (GR)");
   svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
   svg.raw("\" y2=\"").number(y).raw("\" stroke=\"#000000\" stroke-width=\"1.6\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Deck top (BT)");
-  x += step - 20;
+  x = writeLegendLabel(svg, x + 32, y, "Deck top (BT)");
   svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
   svg.raw("\" y2=\"").number(y).raw("\" stroke=\"#000000\" stroke-width=\"1.6\" stroke-dasharray=\"7 3\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Low chord, piers (BT)");
-  x += step + 20;
+  x = writeLegendLabel(svg, x + 32, y, "Low chord, piers (BT)");
   svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
   svg.raw(kOpeningFill).raw("\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Opening");
-  x += step - 60;
+  x = writeLegendLabel(svg, x + 32, y, "Opening");
   svg.raw("<line x1=\"").number(x + 13).raw("\" y1=\"").number(y - 8).raw("\" x2=\"").number(x + 13);
   svg.raw("\" y2=\"").number(y + 8).raw("\" stroke=\"").raw(kBankLine);
   svg.raw("\" stroke-width=\"1.6\" stroke-dasharray=\"2 3\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Bank station (X1)");
-  x += step;
+  x = writeLegendLabel(svg, x + 32, y, "Bank station (X1)");
   svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"url(#tb");
   svg.integer(pictureId).raw("-hatch)\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.2\"/>\n");
   writeLegendLabel(svg, x + 32, y, "Ineffective area (X3)");

@@ -11,9 +11,9 @@ namespace {
 
 constexpr double kWidth = 1000;
 constexpr double kHeight = 430;
-constexpr PlotArea kPlot = {80, 980, 48, 330};
+constexpr PlotArea kPlot = {80, 960, 48, 330};
 /// One column per picture unit of the plot's width.
-constexpr int kColumns = 900;
+constexpr int kColumns = static_cast<int>(kPlot.right - kPlot.left);
 
 constexpr std::string_view kGroundLine = "#5a3d1e";
 constexpr std::string_view kFindingMark = "#b0352b";
@@ -151,16 +151,13 @@ void writeLegend(SvgWriter& svg) {
   double x = 16;
   svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(y).raw("\" x2=\"").number(x + 26);
   svg.raw("\" y2=\"").number(y).raw("\" stroke=\"").raw(kGroundLine).raw("\" stroke-width=\"2\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Lowest ground of each section (GR)");
-  x += 280;
+  x = writeLegendLabel(svg, x + 32, y, "Lowest ground of each section (GR)");
   writeBridgeMark(svg, x + 13, y + 7);
   svg.raw("</path>\n");
-  writeLegendLabel(svg, x + 26, y, "Bridge");
-  x += 100;
+  x = writeLegendLabel(svg, x + 26, y, "Bridge");
   writeCulvertMark(svg, x + 13, y);
   svg.raw("</rect>\n");
-  writeLegendLabel(svg, x + 26, y, "Culvert");
-  x += 100;
+  x = writeLegendLabel(svg, x + 26, y, "Culvert");
   svg.raw("<g stroke=\"").raw(kFindingMark).raw("\" stroke-width=\"1.5\">");
   for (int i = 0; i < 3; ++i) {
     svg.raw("<line x1=\"").number(x + 8 + 5 * i).raw("\" y1=\"").number(y - 6).raw("\" x2=\"");

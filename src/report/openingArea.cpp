@@ -23,15 +23,15 @@ double positivePart(double g0, double g1, double w) {
   return high * (high / (g0 > 0 ? g0 - g1 : g1 - g0)) * w / 2;
 }
 
-}  // namespace
-
-double openingArea(const BridgeFace& face) {
+/// Calls `span(from, to, gapFrom, gapTo)` for each stretch where a forward
+/// span of the low chord lies over a forward span of the ground, with the
+/// chord's height above the ground at both ends. A pier's vertical sides have
+/// no width and are not visited; the span over the pier carries its lowered
+/// underside.
+template <typename Span>
+void forEachChordOverGround(const BridgeFace& face, Span span) {
   int lids = clampedCount(face.lidCount);
   int grounds = clampedCount(face.groundCount);
-  double area = 0;
-  // Each forward span of the low chord against each forward span of the
-  // ground that overlaps it; a pier's vertical sides have no width and add
-  // nothing, the span over the pier carries its lowered underside.
   for (int i = 1; i < lids; ++i) {
     double ax0 = face.lid[i - 1].station, ax1 = face.lid[i].station;
     if (!(ax1 > ax0)) continue;
@@ -42,12 +42,31 @@ double openingArea(const BridgeFace& face) {
       double from = std::max(ax0, bx0), to = std::min(ax1, bx1);
       if (!(to > from)) continue;
       double by0 = face.ground[j - 1].elevation, by1 = face.ground[j].elevation;
-      double gapFrom = along(ax0, ay0, ax1, ay1, from) - along(bx0, by0, bx1, by1, from);
-      double gapTo = along(ax0, ay0, ax1, ay1, to) - along(bx0, by0, bx1, by1, to);
-      area += positivePart(gapFrom, gapTo, to - from);
+      span(from, to, along(ax0, ay0, ax1, ay1, from) - along(bx0, by0, bx1, by1, from),
+           along(ax0, ay0, ax1, ay1, to) - along(bx0, by0, bx1, by1, to));
     }
   }
+}
+
+}  // namespace
+
+double openingArea(const BridgeFace& face) {
+  double area = 0;
+  forEachChordOverGround(face, [&](double from, double to, double gapFrom, double gapTo) {
+    area += positivePart(gapFrom, gapTo, to - from);
+  });
   return area;
+}
+
+bool openingStations(const BridgeFace& face, double& first, double& last) {
+  bool any = false;
+  forEachChordOverGround(face, [&](double from, double to, double gapFrom, double gapTo) {
+    if (!(gapFrom > 0 || gapTo > 0)) return;
+    if (!any || from < first) first = from;
+    if (!any || to > last) last = to;
+    any = true;
+  });
+  return any;
 }
 
 }  // namespace tolvane

@@ -163,9 +163,11 @@ void writeAxes(SvgWriter& svg, const PlotArea& plot, const Ticks& x, const Ticks
   svg.raw("\" fill=\"none\" stroke=\"#555555\" stroke-width=\"1\"/>\n");
 }
 
-void writeLegendLabel(SvgWriter& svg, double x, double y, std::string_view label) {
+double writeLegendLabel(SvgWriter& svg, double x, double y, std::string_view label) {
   svg.raw("<text x=\"").number(x).raw("\" y=\"").number(y + 4.5);
   svg.raw("\" font-size=\"13\" fill=\"#222222\">").text(label).raw("</text>\n");
+  // About the width of a sans-serif character at this size, and a gap.
+  return x + label.size() * 6.6 + 26;
 }
 
 }  // namespace tolvane

@@ -87,7 +87,8 @@ Scale scaleOver(const Ticks& ticks, double pictureLow, double pictureHigh);
 void writeAxes(SvgWriter& svg, const PlotArea& plot, const Ticks& x, const Ticks& y,
                std::string_view xLabel, std::string_view yLabel);
 
-/// Writes a legend label that starts at (x, y), vertically centred there.
-void writeLegendLabel(SvgWriter& svg, double x, double y, std::string_view label);
+/// Writes a legend label that starts at (x, y), vertically centred there;
+/// returns where the next legend entry may start.
+double writeLegendLabel(SvgWriter& svg, double x, double y, std::string_view label);
 
 }  // namespace tolvane
