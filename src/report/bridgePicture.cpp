@@ -24,13 +24,6 @@ constexpr std::string_view kIneffective = "#b0352b";
 
 int clampedCount(int count) { return std::clamp(count, 0, FACE_POINTS); }
 
-std::string_view trimmed(const FIELD8& field) {
-  std::string_view text = view(field);
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 /// The picture's scales: both faces on the same ones, so they compare. When
 /// the opening and the banks take up less than half the stations of the
 /// faces (a long embankment across a wide floodplain), the picture shows
@@ -224,7 +217,7 @@ void writeBank(SvgWriter& svg, double at, const PlotArea& plot) {
 void writeFaceHeading(SvgWriter& svg, const BridgeFace& face, std::string_view side, const PlotArea& plot) {
   svg.raw("<text x=\"").number(plot.left).raw("\" y=\"").number(plot.top - 10);
   svg.raw("\" font-size=\"15\" font-weight=\"bold\" fill=\"#222222\">").text(side);
-  std::string_view station = trimmed(face.station);
+  std::string_view station = trimBlanks(view(face.station));
   if (!station.empty()) svg.raw(", RM ").text(station);
   svg.raw("</text>\n");
 }

@@ -103,11 +103,8 @@ void writeGroundLine(SvgWriter& svg, const Column (&columns)[kColumns], const Sc
 
 void writeMarkerTitle(SvgWriter& svg, std::string_view kind, const Kept& kept) {
   svg.raw("<title>").raw(kind);
-  std::string_view station = view(kept.station);
-  size_t first = station.find_first_not_of(' ');
-  if (first != std::string_view::npos) {
-    svg.raw(" at RM ").text(station.substr(first, station.find_last_not_of(' ') - first + 1));
-  }
+  std::string_view station = trimBlanks(view(kept.station));
+  if (!station.empty()) svg.raw(" at RM ").text(station);
   svg.raw("</title>");
 }
 

@@ -32,6 +32,13 @@ class SvgWriter {
   OutputStream& out_;
 };
 
+/// The text without the blanks before and after it.
+inline std::string_view trimBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 /// A linear map from data values onto picture coordinates.
 struct Scale {
   double dataLow = 0;
