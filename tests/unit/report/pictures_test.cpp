@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "report/bridgeFace.h"
 #include "report/bridgePicture.h"
@@ -241,12 +242,12 @@ class ListedReach : public ProfileSource {
   }
   bool next(ProfilePoint& point) override {
     if (next_ >= points_.size()) return false;
-    point = points_.begin()[next_++];
+    point = points_[next_++];
     return true;
   }
 
  private:
-  std::initializer_list<ProfilePoint> points_;
+  std::vector<ProfilePoint> points_;
   size_t next_ = 0;
 };
 
