@@ -84,4 +84,7 @@ bool ATTACH(ATTACH_LIBRARY& lib, int32_t unit, std::string_view keyword,
 /// (status 1) if there was one. Returns false when the run stops.
 bool ATTCHK(ATTACH_LIBRARY& lib, RunStop& stop);
 
+/// Writes the library's version line as the listing with the version shows it.
+void ATTVER(OutputStream& messages);
+
 }  // namespace tolvane

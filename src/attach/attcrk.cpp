@@ -19,11 +19,10 @@ constexpr int32_t kListingWithVersion = -11;
 constexpr int32_t kNoSubstitution = 0;
 constexpr int32_t kSubstitutions = 99;
 
-/// The first token of the line and how it ended.
+/// The first token of the line.
 struct Token {
   int start = 0;
   std::string_view text;
-  bool endsAtBlank = false;
 };
 
 /// The first token of columns 1..length of the line, start 0 when there is none.
@@ -33,18 +32,13 @@ Token firstToken(std::string_view line, int length) {
   int n = -1;
   SPLIT_FIELDS(line, 1, length, n, start, size, endClass, endIndex, classes);
   if (n == 0) return {};
-  return {start[0], line.substr(static_cast<size_t>(start[0] - 1), static_cast<size_t>(size[0])),
-          endClass[0] == 2 || endClass[0] == 4};
+  return {start[0], line.substr(static_cast<size_t>(start[0] - 1), static_cast<size_t>(size[0]))};
 }
 
 /// The listing status a first token asks for, or 0.
 int32_t listingRequest(const Token& token) {
-  if (!token.text.empty() && token.text[0] == '?')
-    return token.text == "??" ? kListingWithVersion : kListing;
-  if (!token.endsAtBlank) return 0;
-  if (token.text == "-h" || token.text == "--help") return kListing;
-  if (token.text == "--version") return kListingWithVersion;
-  return 0;
+  if (token.text.empty() || token.text[0] != '?') return 0;
+  return token.text == "??" ? kListingWithVersion : kListing;
 }
 
 void storeText(std::string_view text, char (&target)[SUBSTITUTION_WIDTH]) {

@@ -16,11 +16,13 @@ constexpr int kDefaultColumn = 50;
 
 }  // namespace
 
+void ATTVER(OutputStream& messages) {
+  MessageLine line;
+  writeMessage(&messages, line.add(" ").add(ATTACH_VERSION).view());
+}
+
 void writeListingHeader(OutputStream* messages, bool version) {
-  if (version) {
-    MessageLine line;
-    writeMessage(messages, line.add(" ").add(ATTACH_VERSION).view());
-  }
+  if (version && messages) ATTVER(*messages);
   MessageLine line;
   line.column(kUnitColumn).add("UNIT").column(kKeywordColumn).add("KEYWORD");
   line.column(kAbbreviationColumn).add("*ABREV").column(kMaxColumn).add("**MAX");

@@ -7,6 +7,7 @@
 #include "bridges/readBridge.h"
 #include "deck/cards.h"
 #include "driver/openfiles.h"
+#include "driver/usage.h"
 #include "deck/stop.h"
 #include "deck/streams.h"
 #include "network/readjcts.h"
@@ -217,7 +218,22 @@ void TOLVANE(CONVERSION& c) {
 
 }  // namespace
 
+namespace {
+
+/// Writes the help or the version text; 0, or 1 when it could not be written.
+int answerRequest(ProgramRequest request, int consoleFd) {
+  OutputStream console;
+  console.attach(consoleFd);
+  if (request == ProgramRequest::HELP) writeUsage(console);
+  else writeVersion(console);
+  return console.flush() == 0 ? 0 : 1;
+}
+
+}  // namespace
+
 int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd) {
+  if (ProgramRequest request = programRequest(arguments); request != ProgramRequest::CONVERT)
+    return answerRequest(request, consoleFd);
   auto c = std::make_unique<CONVERSION>();
   c->console.attach(consoleFd);
   int answers = platform::NO_FILE;

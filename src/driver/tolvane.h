@@ -7,8 +7,10 @@ namespace tolvane {
 
 /// Runs one conversion with the given command-line arguments (program name
 /// excluded), writing console text to `consoleFd` and reading any answers from
-/// `answerFd`. Returns the exit status: 0 after a normal end or the keyword
-/// listing, 1 after every stop caused by an error.
+/// `answerFd`. A first argument "-h", "--help" or "--version" writes the help
+/// or version text instead. Returns the exit status: 0 after a normal end, the
+/// keyword listing, the help or the version, 1 after every stop caused by an
+/// error.
 int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd);
 
 }  // namespace tolvane

@@ -48,13 +48,10 @@ TEST(Listing, TwoQuestionMarksAddTheVersionLine) {
   EXPECT_EQ(input.status, -11);
 }
 
-TEST(Listing, HelpAndVersionOptionsAreTheSame) {
+TEST(Listing, AnyFirstWordBeginningWithAQuestionMarkListsWithoutTheVersion) {
   AttachResult input;
   EXPECT_EQ(listingOf({"?x", "INPUT=a"}, input), kHeader + kProgramRows + kLegend);
-  EXPECT_EQ(listingOf({"-h"}, input), kHeader + kProgramRows + kLegend);
-  EXPECT_EQ(listingOf({"--help"}, input), kHeader + kProgramRows + kLegend);
-  EXPECT_EQ(listingOf({"--version"}, input), kVersion + kHeader + kProgramRows + kLegend);
-  EXPECT_EQ(input.status, -11);
+  EXPECT_EQ(input.status, -10);
 }
 
 TEST(Listing, RowsShowTheUnitTheNormalisedDefaultAndTheAbbreviation) {
