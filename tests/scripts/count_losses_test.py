@@ -7,6 +7,9 @@ import sys
 import tempfile
 import unittest
 
+# Loading the script leaves no compiled copy beside it.
+sys.dont_write_bytecode = True
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 spec = importlib.util.spec_from_file_location(
     "count_losses", os.path.join(HERE, "..", "..", "scripts", "count-losses.py"))
