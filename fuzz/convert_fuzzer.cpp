@@ -116,17 +116,19 @@ struct Outcome {
   std::string deck;
 };
 
-Outcome convert(const uint8_t* data, size_t size, bool sorted, CaptureFile& console) {
+Outcome convert(const uint8_t* data, size_t size, bool sorted, CaptureFile& console,
+                CaptureFile& errors) {
   Scratch& s = scratch();
   writeWhole(s.input, data, size);
   unlink(s.output.c_str());
   console.clear();
+  errors.clear();
   const char* arguments[] = {s.inputArgument.c_str(), s.outputArgument.c_str(),
                              sorted ? "SORTREACHES=YES" : "SORTREACHES=NO"};
   int freeBefore = lowestFreeDescriptor();
 
   Outcome outcome;
-  outcome.status = runTolvane(arguments, console.fd(), s.answers);
+  outcome.status = runTolvane(arguments, console.fd(), s.answers, errors.fd());
 
   if (lowestFreeDescriptor() != freeBefore) fail("a run leaked a file descriptor");
   outcome.console = console.contents();
@@ -139,6 +141,15 @@ Outcome convert(const uint8_t* data, size_t size, bool sorted, CaptureFile& cons
     fail("the console does not end with the closing line", outcome.console);
   if (outcome.status == 0 && !outcome.deck.ends_with("\nEJ\n"))
     fail("a run that succeeded has no complete deck");
+  std::string explanation = errors.contents();
+  if (outcome.status == 0 && !explanation.empty())
+    fail("a run that succeeded wrote to standard error", explanation);
+  if (outcome.status == 1) {
+    if (!explanation.starts_with("tolvane: ") || !explanation.ends_with("\n") ||
+        explanation.find('\n') != explanation.size() - 1)
+      fail("a stop did not explain itself in one line", explanation);
+    if (access(s.output.c_str(), F_OK) == 0) fail("a stopped run left a deck");
+  }
   if (std::string left = strangers(s.temporary, {}); !left.empty())
     fail("files left in the temporary directory", left);
   if (std::string left = strangers(s.directory, {"in.geo", "out.cs", "tmp"}); !left.empty())
@@ -151,13 +162,13 @@ Outcome convert(const uint8_t* data, size_t size, bool sorted, CaptureFile& cons
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tolvane::fuzz;
-  static CaptureFile console;
+  static CaptureFile console, errors;
   bool sorted = size > 0 && (data[0] & 1) != 0;
   const uint8_t* file = size > 0 ? data + 1 : data;
   size_t fileSize = size > 0 ? size - 1 : 0;
 
-  Outcome first = convert(file, fileSize, sorted, console);
-  Outcome second = convert(file, fileSize, sorted, console);
+  Outcome first = convert(file, fileSize, sorted, console, errors);
+  Outcome second = convert(file, fileSize, sorted, console, errors);
   if (first.status != second.status) fail("two runs of one input ended with different statuses");
   if (first.console != second.console)
     fail("two runs of one input wrote different console text", first.console + "----\n" + second.console);

@@ -101,6 +101,23 @@ std::string_view readDeckSide(InputStream& in, OutputStream& out, LineBuffer& li
   return READ_OK;
 }
 
+/// Reads a deck distance or width; a field with nothing but blanks reads as 0
+/// (placeholder bridges leave them empty) and sets `empty`.
+bool readDeckValue(std::string_view field, float& value, bool& empty) {
+  if (!isBlank(field)) return readFreeReal(field, value);
+  value = 0;
+  empty = true;
+  return true;
+}
+
+/// Reads a deck point count, an empty field reading as 0 like a deck value.
+bool readDeckCount(std::string_view field, int32_t& count, bool& empty) {
+  if (!isBlank(field)) return readFreeInteger(field, count);
+  count = 0;
+  empty = true;
+  return true;
+}
+
 /// Reads the deck value line after the deck key line, then both deck sides.
 std::string_view readDeck(InputStream& in, OutputStream& out, LineBuffer& line,
                           BRIDGE_CONVERTER& bridge) {
@@ -109,11 +126,15 @@ std::string_view readDeck(InputStream& in, OutputStream& out, LineBuffer& line,
   scan.split(line, 1, LINE_WIDTH, 6, bridge.classes);
   if (scan.count < 6) return SHORT_DECK_LINE;
   int32_t upstreamPoints = 0, downstreamPoints = 0;
-  if (!readFreeReal(scan.field(line, 1), bridge.DECK_DIST) ||
-      !readFreeReal(scan.field(line, 2), bridge.DECK_WIDTH) ||
-      !readFreeInteger(scan.field(line, 5), upstreamPoints) ||
-      !readFreeInteger(scan.field(line, 6), downstreamPoints))
+  bool empty = false;
+  if (!readDeckValue(scan.field(line, 1), bridge.DECK_DIST, empty) ||
+      !readDeckValue(scan.field(line, 2), bridge.DECK_WIDTH, empty) ||
+      !readDeckCount(scan.field(line, 5), upstreamPoints, empty) ||
+      !readDeckCount(scan.field(line, 6), downstreamPoints, empty))
     return NO_NUMBER;
+  if (empty)
+    writeWarning(out, bridge,
+                 " HAS AN EMPTY DECK DISTANCE, WIDTH OR POINT COUNT; IT IS READ AS 0");
   std::string_view reason = readDeckSide(in, out, line, upstreamPoints, bridge.UPSTREAM_DECK,
                                          bridge.upstreamCountBeforePiers, bridge);
   if (!reason.empty()) return reason;
@@ -266,8 +287,21 @@ std::string_view writeUpstreamSection(OutputStream& out, CROSS_SECTION& section,
   return READ_OK;
 }
 
+/// The reason in plain words, for standard error.
+std::string_view plainWords(std::string_view reason) {
+  if (reason == END_OF_INPUT_INSIDE) return "the input ends inside the bridge block";
+  if (reason == NO_NUMBER) return "a field holds no number";
+  if (reason == SHORT_DECK_LINE) return "the deck value line has fewer than six fields";
+  if (reason == SHORT_PIER_LINE) return "the pier key line has fewer than five fields";
+  return reason;
+}
+
 bool readError(OutputStream& console, const BRIDGE_CONVERTER& bridge, std::string_view reason,
                RunStop& stop) {
+  int n = 0;
+  LAST_NONBLANK(view(bridge.BRIDGE_RM), n);
+  explainStop(stop, {"cannot read the bridge at RM=", view(bridge.BRIDGE_RM).substr(0, static_cast<size_t>(n)),
+                     ": ", plainWords(reason)});
   FreeLine()
       .text("BRIDGE AT RM=")
       .text(view(bridge.BRIDGE_RM))

@@ -32,7 +32,7 @@ void clearBridgeConverter(BRIDGE_CONVERTER& bridge);
 /// the section before the bridge. status: 30 when the section after the bridge
 /// was read, 99 at the end of the input, 40 when a reach key line ended the
 /// bridge's reach (the line is left in `line`). Returns false when a read error
-/// stopped the run (the message is on the console).
+/// stopped the run (the message is on the console, its plain words in `stop`).
 bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,
                  CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
                  N_VALUE_SET& nValues, LID_TABLE& lid, BRIDGE_CONVERTER& bridge,

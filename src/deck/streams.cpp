@@ -14,6 +14,13 @@ constexpr size_t kOutputBufferSize = 1 << 18;
 
 }  // namespace
 
+void copyStreamName(const char* path, char (&name)[STREAM_NAME_CAPACITY]) {
+  size_t n = std::strlen(path);
+  if (n >= sizeof name) n = sizeof name - 1;
+  std::memcpy(name, path, n);
+  name[n] = '\0';
+}
+
 InputStream::InputStream() = default;
 InputStream::~InputStream() { close(); }
 
@@ -22,16 +29,25 @@ int InputStream::open(const char* path) {
   int fd = platform::NO_FILE;
   if (int rc = platform::openForReading(path, fd); rc != 0) return rc;
   adopt(fd);
+  copyStreamName(path, name_);
   return 0;
 }
 
 void InputStream::adopt(int fd) {
   close();
+  name_[0] = '\0';
   if (!buffer_) buffer_.reset(new char[kInputBufferSize]);
   fd_ = fd;
   error_ = 0;
   atEnd_ = false;
+  lineNumber_ = 0;
   begin_ = end_ = 0;
+}
+
+bool InputStream::take(LineBuffer& line, const char* text, size_t length) {
+  line.assign({text, length});
+  ++lineNumber_;
+  return true;
 }
 
 bool InputStream::fill() {
@@ -66,13 +82,14 @@ bool InputStream::readLine(LineBuffer& line) {
       size_t stop = static_cast<size_t>(static_cast<const char*>(nl) - base);
       size_t len = stop - begin_;
       if (len > 0 && base[begin_ + len - 1] == '\r') --len;
-      line.assign({base + begin_, len});
+      const char* text = base + begin_;
       begin_ = stop + 1;
-      return true;
+      return take(line, text, len);
     }
     // A line longer than the buffer: keep its first columns, skip the rest.
     if (begin_ == 0 && end_ == kInputBufferSize) {
       line.assign({base, LINE_WIDTH});
+      ++lineNumber_;
       for (;;) {
         begin_ = end_ = 0;
         if (!fill()) return !error_;
@@ -90,9 +107,9 @@ bool InputStream::readLine(LineBuffer& line) {
       // The last line of a file without a final line end.
       size_t len = end_ - begin_;
       if (buffer_[begin_ + len - 1] == '\r') --len;
-      line.assign({buffer_.get() + begin_, len});
+      const char* text = buffer_.get() + begin_;
       begin_ = end_;
-      return true;
+      return take(line, text, len);
     }
     // fill() moved the unread bytes to the front of the buffer.
   }
@@ -104,6 +121,7 @@ int InputStream::rewind() {
   begin_ = end_ = 0;
   atEnd_ = false;
   error_ = 0;
+  lineNumber_ = 0;
   return 0;
 }
 
@@ -127,7 +145,14 @@ int OutputStream::create(const char* path) {
   owned_ = true;
   error_ = 0;
   used_ = 0;
+  copyStreamName(path, name_);
   return 0;
+}
+
+void OutputStream::adopt(int fd, const char* path) {
+  attach(fd);
+  owned_ = true;
+  copyStreamName(path, name_);
 }
 
 void OutputStream::attach(int fd) {
@@ -137,6 +162,7 @@ void OutputStream::attach(int fd) {
   owned_ = false;
   error_ = 0;
   used_ = 0;
+  name_[0] = '\0';
 }
 
 void OutputStream::drain() {

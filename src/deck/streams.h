@@ -3,12 +3,19 @@
 // large buffers: the geometry input, the deck, the reach files and the console.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
 #include "text/field8.h"
 
 namespace tolvane {
+
+/// Longest file name a stream keeps for its messages, NUL included.
+inline constexpr size_t STREAM_NAME_CAPACITY = 4096;
+
+/// Copies a path into a stream's name, cut to fit.
+void copyStreamName(const char* path, char (&name)[STREAM_NAME_CAPACITY]);
 
 /// A text file read one line at a time into the 132-column line buffer.
 class InputStream {
@@ -20,6 +27,9 @@ class InputStream {
 
   /// Opens an existing regular file for reading; returns 0 or the error number.
   int open(const char* path);
+  /// The path of the file last opened (empty for an adopted descriptor), for
+  /// messages.
+  const char* name() const { return name_; }
   /// Takes over an open descriptor (closed by close()).
   void adopt(int fd);
   /// True while a file is open.
@@ -34,13 +44,19 @@ class InputStream {
   int close();
   /// The error number of a failed read, 0 if none.
   int error() const { return error_; }
+  /// How many lines readLine() has returned since the file was opened or
+  /// rewound: the number of the line last read.
+  int64_t lineNumber() const { return lineNumber_; }
 
  private:
   bool fill();
+  bool take(LineBuffer& line, const char* text, size_t length);
 
   int fd_ = -1;
   int error_ = 0;
   bool atEnd_ = false;
+  int64_t lineNumber_ = 0;
+  char name_[STREAM_NAME_CAPACITY] = {};
   std::unique_ptr<char[]> buffer_;
   size_t begin_ = 0;
   size_t end_ = 0;
@@ -57,6 +73,11 @@ class OutputStream {
 
   /// Creates or truncates a file for writing; returns 0 or the error number.
   int create(const char* path);
+  /// Takes over a descriptor opened for writing on the file `path` (closed by
+  /// close()).
+  void adopt(int fd, const char* path);
+  /// The path of the file last created or adopted, for messages.
+  const char* name() const { return name_; }
   /// Writes to an open descriptor that the stream does not own (the console).
   void attach(int fd);
   /// True while a file is open.
@@ -79,6 +100,7 @@ class OutputStream {
   int fd_ = -1;
   bool owned_ = false;
   int error_ = 0;
+  char name_[STREAM_NAME_CAPACITY] = {};
   std::unique_ptr<char[]> buffer_;
   size_t used_ = 0;
 };

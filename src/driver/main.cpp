@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv) {
   tolvane::installReachCleanupOnSignals();
-  return tolvane::runTolvane({argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)}, 1, 0);
+  return tolvane::runTolvane({argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)}, 1, 0, 2);
 }

@@ -37,6 +37,59 @@ bool reportOpenFailure(OutputStream& console, std::string_view what, int32_t sta
   return stopRun(stop, 1);
 }
 
+/// A name as the user gave it, in quotes; a name cut at its length ends in "...".
+struct Quoted {
+  char text[NAME_LENGTH + 6];
+  size_t length = 0;
+  Quoted(const NameText& name, bool cut) {
+    int n = 0;
+    LAST_NONBLANK(std::string_view(name.data(), name.size()), n);
+    text[length++] = '\'';
+    std::memcpy(text + length, name.data(), static_cast<size_t>(n));
+    length += static_cast<size_t>(n);
+    if (cut) {
+      std::memcpy(text + length, "...", 3);
+      length += 3;
+    }
+    text[length++] = '\'';
+  }
+  std::string_view view() const { return {text, length}; }
+};
+
+constexpr std::string_view USAGE =
+    "usage: tolvane INPUT=geometry-file [OUTPUT=deck] [SORTREACHES=YES|NO]; see tolvane --help";
+constexpr std::string_view NAME_LIMIT_HINT =
+    " is longer than 32 characters; the limit counts the folders too: run in the file's folder";
+
+/// Explains a keyword whose value could not be used (too long for the name).
+void explainUnusableName(RunStop& stop, std::string_view what, int32_t status,
+                         const NameText& name) {
+  if (status == platform::NAME_TOO_LONG)
+    explainStop(stop, {what, " name ", Quoted(name, true).view(), NAME_LIMIT_HINT});
+  else
+    explainStop(stop, {"cannot use the ", what, " name ", Quoted(name, false).view()});
+}
+
+/// Explains why ATTCHK stopped the run: arguments dropped for length, or
+/// keywords the program does not know.
+void explainCommandLine(const ATTACH_LIBRARY& attach, RunStop& stop) {
+  if (attach.droppedArguments > 0) {
+    explainStop(stop, {"the command line is longer than 130 characters and its last arguments "
+                       "were ignored; shorten the names (run in the files' folder)"});
+    return;
+  }
+  const SUBSTITUTION_TABLE& table = attach.substitutions;
+  for (int k = 0; k < table.count; ++k) {
+    std::string_view keyword(table.keyword[k], SUBSTITUTION_WIDTH);
+    int n = 0;
+    LAST_NONBLANK(keyword, n);
+    if (n == 0) continue;
+    explainStop(stop, {"unrecognised keyword '", keyword.substr(0, static_cast<size_t>(n)),
+                       "'; the keywords are INPUT, OUTPUT and SORTREACHES; see tolvane --help"});
+    return;
+  }
+}
+
 bool inputFailure(OutputStream& console, int32_t status, const NameText& name, RunStop& stop) {
   return reportOpenFailure(console, "ERROR OPENING INPUT FILE, IOSTAT=", status, name,
                            "PROGRAM ABORTED", stop);
@@ -57,28 +110,62 @@ bool sortRequested(int32_t status, const NameText& value) {
 }  // namespace
 
 bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
-               OutputStream& console, bool& sorted, RunStop& stop) {
+               OutputStream& console, bool& sorted, DECK_FILE& deck, RunStop& stop) {
   NameText inputName, outputName, sortValue;
   int32_t inputStatus = 0, outputStatus = 0, sortStatus = 0;
-  if (!ATTACH(attach, 0, "INPUT", " ", "NOP", inputName, inputStatus, stop)) return false;
-  if (!ATTACH(attach, 0, "OUTPUT", "MAVO.CS", "NOP", outputName, outputStatus, stop)) return false;
-  if (!ATTACH(attach, 0, "SORTREACHES", "NO", "NOP", sortValue, sortStatus, stop)) return false;
-  if (!ATTCHK(attach, stop)) return false;
+  // With "NOP" declarations ATTACH stops the run only for a command line
+  // with more "=" signs than the substitution table holds.
+  if (!ATTACH(attach, 0, "INPUT", " ", "NOP", inputName, inputStatus, stop) ||
+      !ATTACH(attach, 0, "OUTPUT", "MAVO.CS", "NOP", outputName, outputStatus, stop) ||
+      !ATTACH(attach, 0, "SORTREACHES", "NO", "NOP", sortValue, sortStatus, stop)) {
+    explainStop(stop, {"more than 40 keyword=value pairs on the command line; give each "
+                       "keyword once"});
+    return false;
+  }
+  if (!ATTCHK(attach, stop)) {
+    if (stop.status != 0) explainCommandLine(attach, stop);
+    return false;
+  }
 
-  if (isBlank(view(inputName)) || !usable(inputStatus))
+  if (usable(inputStatus) && isBlank(view(inputName))) {
+    explainStop(stop, {"no input file given; ", USAGE});
     return inputFailure(console, inputStatus, inputName, stop);
+  }
+  if (!usable(inputStatus)) {
+    explainUnusableName(stop, "input file", inputStatus, inputName);
+    return inputFailure(console, inputStatus, inputName, stop);
+  }
   char inputPath[NAME_LENGTH + 1];
   pathOf(inputName, inputPath);
-  if (int rc = input.open(inputPath); rc != 0) return inputFailure(console, rc, inputName, stop);
+  if (int rc = input.open(inputPath); rc != 0) {
+    explainStop(stop, {"cannot open input file ", Quoted(inputName, false).view(), ": ",
+                       platform::errorText(rc)});
+    return inputFailure(console, rc, inputName, stop);
+  }
 
-  if (!usable(outputStatus)) return outputFailure(console, outputStatus, outputName, stop);
+  if (!usable(outputStatus)) {
+    explainUnusableName(stop, "output file", outputStatus, outputName);
+    return outputFailure(console, outputStatus, outputName, stop);
+  }
   char outputPath[NAME_LENGTH + 1];
   pathOf(outputName, outputPath);
   // Creating the deck over the geometry file would empty it before it is read.
-  if (platform::sameFile(inputPath, outputPath))
+  if (platform::sameFile(inputPath, outputPath)) {
+    explainStop(stop, {"output file ", Quoted(outputName, false).view(),
+                       " is the input file; give the deck another name"});
     return outputFailure(console, platform::INVALID_ARGUMENT, outputName, stop);
-  if (int rc = output.create(outputPath); rc != 0)
+  }
+  int fd = -1;
+  if (int rc = openDeckFile(outputPath, deck, fd); rc != 0) {
+    if (deck.temporaryFailed)
+      explainStop(stop, {"cannot replace output file ", Quoted(outputName, false).view(),
+                         ": cannot create a temporary file in its folder: ", platform::errorText(rc)});
+    else
+      explainStop(stop, {"cannot open output file ", Quoted(outputName, false).view(), ": ",
+                         platform::errorText(rc)});
     return outputFailure(console, rc, outputName, stop);
+  }
+  output.adopt(fd, outputPath);
 
   sorted = sortRequested(sortStatus, sortValue);
   return true;

@@ -1,19 +1,22 @@
 #include "driver/tolvane.h"
 
+#include <charconv>
 #include <cstring>
 #include <memory>
 
 #include "attach/attach.h"
 #include "bridges/readBridge.h"
 #include "deck/cards.h"
-#include "driver/openfiles.h"
-#include "driver/usage.h"
+#include "deck/deckFile.h"
 #include "deck/stop.h"
 #include "deck/streams.h"
+#include "driver/openfiles.h"
+#include "driver/usage.h"
 #include "network/readjcts.h"
 #include "network/reachFiles.h"
 #include "network/tables.h"
 #include "network/writeT1.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "sections/crossSection.h"
 #include "sections/readSection.h"
@@ -34,6 +37,7 @@ struct CONVERSION {
   InputStream input;
   OutputStream output;
   OutputStream scratch;
+  DECK_FILE deck;
   bool sorted = false;
   REACH_TABLE reaches;
   JUNCTION_TABLE junctions;
@@ -42,6 +46,7 @@ struct CONVERSION {
   BRIDGE_CONVERTER bridge;
   LineBuffer line;
   RunStop stop;
+  char inputName[STREAM_NAME_CAPACITY] = {};
 
   // Second-pass state.
   int32_t reachTotal = 0;
@@ -87,6 +92,32 @@ FIELD8 stationOf(const LineBuffer& line) {
 
 enum class LineOutcome { NEXT_LINE, END_OF_INPUT, STOPPED };
 
+/// Adds to the explanation of a stop the geometry file's line where reading
+/// stopped.
+void explainWhereReadingStopped(CONVERSION& c) {
+  int64_t line = c.input.lineNumber();
+  const char* file = c.input.name();
+  if (c.sorted && c.openReachFile > 0) {
+    line = geometryLineOf(c.reachFiles, c.openReachFile, line);
+    file = c.inputName;
+  }
+  char digits[24];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, line);
+  addToExplanation(c.stop, {"; reading stopped at line ", {digits, static_cast<size_t>(end - digits)},
+                            " of '", file, "'"});
+}
+
+/// Explains a stop caused by a failed read of the input stream.
+void explainReadError(CONVERSION& c, int error) {
+  explainStop(c.stop, {"cannot read ", c.sorted ? "temporary reach file '" : "input file '",
+                       c.input.name(), "': ", platform::errorText(error)});
+}
+
+/// Explains a stop caused by a failed write of the deck.
+void explainWriteError(CONVERSION& c, int error) {
+  explainStop(c.stop, {"cannot write output file '", c.output.name(), "': ", platform::errorText(error)});
+}
+
 /// Converts the node whose header line is in the line buffer.
 LineOutcome convertNode(CONVERSION& c) {
   int32_t type = readIntegerField(c.line.columns(24, 25));
@@ -107,8 +138,10 @@ LineOutcome convertNode(CONVERSION& c) {
     case BRIDGE_NODE:
       writeBanner(c.output, BRIDGE_BANNER, stationOf(c.line));
       if (!READ_BRIDGE(c.input, c.output, c.console, c.line, r.section, r.INEFFECTIVE, r.BLOCKED,
-                       r.nValues, r.lid, c.bridge, status, c.stop))
+                       r.nValues, r.lid, c.bridge, status, c.stop)) {
+        explainWhereReadingStopped(c);
         return LineOutcome::STOPPED;
+      }
       c.pending = false;
       if (status == END_OF_INPUT) return LineOutcome::END_OF_INPUT;
       if (status == REACH_KEY_MET) startReach(c);
@@ -132,6 +165,7 @@ bool convertStream(CONVERSION& c) {
     if (outcome == LineOutcome::END_OF_INPUT) break;
   }
   if (c.input.error() != 0) {
+    explainReadError(c, c.input.error());
     FreeLine().text("ERROR READING INPUT FILE, IOSTAT=").integer(c.input.error()).writeTo(c.console);
     return stopRun(c.stop, 1);
   }
@@ -149,6 +183,8 @@ bool closeReachFile(CONVERSION& c) {
   }
   c.openReachFile = 0;
   if (rc == 0) return true;
+  explainStop(c.stop, {"cannot delete temporary reach file '", c.input.name(), "': ",
+                       platform::errorText(rc)});
   FreeLine().text("error closing reach file..iostat=").integer(rc).writeTo(c.output);
   return stopRun(c.stop, 1);
 }
@@ -165,6 +201,7 @@ TakeUp takeUpNextReachFile(CONVERSION& c) {
   char path[sizeof c.reachFiles.directory + 16];
   reachFilePath(c.reachFiles, number, path, sizeof path);
   if (int rc = c.input.open(path); rc != 0) {
+    explainStop(c.stop, {"cannot open temporary reach file '", path, "': ", platform::errorText(rc)});
     FreeLine().text("error opening reach file..iostat=").integer(rc).writeTo(c.output);
     stopRun(c.stop, 1);
     return TakeUp::STOPPED;
@@ -182,6 +219,8 @@ bool convertAll(CONVERSION& c) {
       if (next == TakeUp::NO_MORE) return true;
     }
     if (int rc = c.input.rewind(); rc != 0) {
+      explainStop(c.stop, {"cannot read input file '", c.input.name(),
+                           "' a second time (it must be a file, not a pipe): ", platform::errorText(rc)});
       FreeLine().text("ERROR READING INPUT FILE, IOSTAT=").integer(rc).writeTo(c.console);
       return stopRun(c.stop, 1);
     }
@@ -198,7 +237,14 @@ bool finishDeck(CONVERSION& c) {
   c.output.writeLine("EJ");
   if (c.sorted && !closeReachFile(c)) return false;
   c.input.close();
-  if (c.output.close() != 0) {
+  if (int rc = c.output.close(); rc != 0) {
+    explainWriteError(c, rc);
+    FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c.console);
+    return stopRun(c.stop, 1);
+  }
+  if (int rc = commitDeckFile(c.deck); rc != 0) {
+    explainStop(c.stop, {"cannot rename the finished deck '", c.deck.temporary, "' to '",
+                         c.deck.target, "': ", platform::errorText(rc)});
     FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c.console);
     return stopRun(c.stop, 1);
   }
@@ -206,7 +252,8 @@ bool finishDeck(CONVERSION& c) {
 }
 
 void TOLVANE(CONVERSION& c) {
-  if (!OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.stop)) return;
+  if (!OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.deck, c.stop)) return;
+  copyStreamName(c.input.name(), c.inputName);
   if (!PREPROCESS_JUNCTIONS_AND_REACHES(c.input, c.scratch, c.console, c.reaches, c.junctions,
                                         c.sorted, c.reachFiles, c.stop))
     return;
@@ -214,6 +261,21 @@ void TOLVANE(CONVERSION& c) {
   c.reachTotal = c.reaches.REACH_COUNT;
   if (!convertAll(c)) return;
   finishDeck(c);
+}
+
+/// The standard-error line of a stop with an error status.
+void writeExplanation(const RunStop& stop, int errorFd) {
+  if (!stop.stopped || stop.status == 0) return;
+  std::string_view why = explanationOf(stop);
+  if (why.empty()) why = "the run stopped; see the messages above";
+  // One write, so the line stays whole beside other output.
+  char line[sizeof stop.explanation + 16];
+  size_t n = 0;
+  for (std::string_view part : {std::string_view("tolvane: "), why, std::string_view("\n")}) {
+    std::memcpy(line + n, part.data(), part.size());
+    n += part.size();
+  }
+  platform::writeAll(errorFd, line, n);
 }
 
 }  // namespace
@@ -231,7 +293,8 @@ int answerRequest(ProgramRequest request, int consoleFd) {
 
 }  // namespace
 
-int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd) {
+int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd,
+               int errorFd) {
   if (ProgramRequest request = programRequest(arguments); request != ProgramRequest::CONVERT)
     return answerRequest(request, consoleFd);
   auto c = std::make_unique<CONVERSION>();
@@ -247,17 +310,16 @@ int runTolvane(std::span<const char* const> arguments, int consoleFd, int answer
 
   TOLVANE(*c);
 
-  // Whatever ended the run, the deck keeps every card written so far and no
-  // reach file is left behind.
+  // After a stop the temporary deck goes, so an earlier deck of its name stays
+  // as it was, and no reach file is left behind.
   c->input.close();
   c->scratch.close();
-  if (c->output.isOpen() && c->output.close() != 0 && !c->stop.stopped) {
-    FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c->console);
-    stopRun(c->stop, 1);
-  }
+  c->output.close();
+  discardDeckFile(c->deck);
   removeReachDirectory(c->reachFiles);
   c->console.writeLine(c->stop.finalLine);
   c->console.flush();
+  writeExplanation(c->stop, errorFd);
   return c->stop.stopped ? c->stop.status : 0;
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#include "deck/deckFile.h"
 #include "platform/files.h"
 #include "platform/interrupts.h"
+#include "platform/replacement.h"
 #include "platform/temporaryDirectory.h"
 
 namespace tolvane {
@@ -50,12 +52,21 @@ void removeAll(const char* directory, int32_t count) {
   platform::removeDirectory(directory);
 }
 
-void removeReachDirectoryOnInterrupt() {
+/// Removes the run's temporary files and says on standard error what became
+/// of the deck.
+void removeTemporaryFilesOnInterrupt() {
   if (gActive) removeAll(gDirectory, gFilesMade);
   gActive = 0;
+  const char* note = removeTemporaryDeckOnInterrupt();
+  platform::writeAll(platform::STANDARD_ERROR, note, std::strlen(note));
 }
 
 }  // namespace
+
+int64_t geometryLineOf(const REACH_FILES& files, int32_t number, int64_t line) {
+  if (number < 1 || number > REACH_CAPACITY || line < 2) return line;
+  return files.lineBeforeSecond[number] + line - 1;
+}
 
 int makeReachDirectory(REACH_FILES& files) {
   char directory[sizeof files.directory];
@@ -94,7 +105,7 @@ void removeReachDirectory(REACH_FILES& files) {
 }
 
 void installReachCleanupOnSignals() {
-  platform::installInterruptCleanup(removeReachDirectoryOnInterrupt);
+  platform::installInterruptCleanup(removeTemporaryFilesOnInterrupt);
 }
 
 }  // namespace tolvane

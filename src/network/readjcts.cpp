@@ -4,7 +4,10 @@
 
 #include "deck/cards.h"
 #include "network/reachNames.h"
+#include "platform/errors.h"
+#include "platform/temporaryDirectory.h"
 #include "text/reachKey.h"
+#include "text/stringUtils.h"
 
 namespace tolvane {
 
@@ -42,6 +45,10 @@ class PrePass {
   void connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names, int32_t* numbers,
                   int32_t* ends, std::string_view which);
   bool fail(std::string_view text, int64_t value);
+  void explainScratchError(int error) {
+    explainStop(stop_, {"cannot write temporary reach file '", scratch_.name(), "': ",
+                        platform::errorText(error)});
+  }
 
   InputStream& in_;
   OutputStream& scratch_;
@@ -66,8 +73,11 @@ bool PrePass::run() {
   // still at its start; the second pass reports it if it needs the rewind.
   in_.rewind();
   if (sorted_) {
-    if (int rc = makeReachDirectory(files_))
+    if (int rc = makeReachDirectory(files_)) {
+      explainStop(stop_, {"cannot create a temporary directory in '", platform::temporaryFolder(),
+                          "' (set TMPDIR to a writable folder): ", platform::errorText(rc)});
       return fail("ERROR CREATING TEMPORARY DIRECTORY, IOSTAT=", rc);
+    }
   }
   Reading reading = junctionPhase();
   if (reading == Reading::REACH_LINE) reading = reachPhase();
@@ -100,6 +110,8 @@ Reading PrePass::junctionPhase() {
 
 Reading PrePass::junctionBlock() {
   if (junctions_.JUNCTION_COUNT == JUNCTION_CAPACITY) {
+    explainStop(stop_, {"the geometry file has more than 300 junctions, the most a run can "
+                        "take; split the network into smaller geometry files"});
     fail("TOO MANY JUNCTIONS, THE LIMIT IS", JUNCTION_CAPACITY);
     return Reading::STOPPED;
   }
@@ -124,6 +136,10 @@ bool PrePass::addEndName(int32_t j, int32_t& count, REACH_NAME_TEXT* names,
                          std::string_view key) {
   if (count == JUNCTION_END_CAPACITY) {
     std::string_view name(junctions_.JUNCTION_NAME[j].data(), junctions_.JUNCTION_NAME[j].size());
+    int length = 0;
+    LAST_NONBLANK(name, length);
+    explainStop(stop_, {"junction '", name.substr(0, static_cast<size_t>(length)), "' names more than 7 reaches at one end, "
+                        "the most a junction can take"});
     FreeLine()
         .text("TOO MANY REACHES AT JUNCTION ")
         .text(name)
@@ -144,6 +160,8 @@ Reading PrePass::reachPhase() {
   LineBuffer keyLine;
   for (;;) {
     if (reaches_.REACH_COUNT == REACH_CAPACITY) {
+      explainStop(stop_, {"the geometry file has more than 500 reaches, the most a run can "
+                          "take; split the network into smaller geometry files"});
       fail("TOO MANY REACHES, THE LIMIT IS", REACH_CAPACITY);
       return Reading::STOPPED;
     }
@@ -164,6 +182,7 @@ Reading PrePass::reachPhase() {
       if (sorted_) {
         copyLine(line_);
         if (int rc = scratch_.error()) {
+          explainScratchError(rc);
           fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
           return Reading::STOPPED;
         }
@@ -180,13 +199,19 @@ bool PrePass::skipToReverseText() {
 
 bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
   if (scratch_.isOpen()) {
-    if (int rc = scratch_.close()) return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+    if (int rc = scratch_.close()) {
+      explainScratchError(rc);
+      return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+    }
   }
   char path[sizeof files_.directory + 16];
   reachFilePath(files_, number, path, sizeof path);
   noteReachFile(files_, number);
-  if (int rc = scratch_.create(path))
+  files_.lineBeforeSecond[number] = in_.lineNumber();
+  if (int rc = scratch_.create(path)) {
+    explainStop(stop_, {"cannot create temporary reach file '", path, "': ", platform::errorText(rc)});
     return fail("ERROR CREATING TEMPORARY REACH FILE, IOSTAT=", rc);
+  }
   copyLine(keyLine);
   return true;
 }
@@ -203,9 +228,15 @@ void PrePass::copyLine(const LineBuffer& line) {
 // At the end of the reading: a failed read or a reach file that could not be
 // written out whole stops the run instead of passing for the end of the file.
 bool PrePass::endReading() {
-  if (int rc = in_.error()) return fail("ERROR READING INPUT FILE, IOSTAT=", rc);
+  if (int rc = in_.error()) {
+    explainStop(stop_, {"cannot read input file '", in_.name(), "': ", platform::errorText(rc)});
+    return fail("ERROR READING INPUT FILE, IOSTAT=", rc);
+  }
   if (sorted_ && scratch_.isOpen()) {
-    if (int rc = scratch_.close()) return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+    if (int rc = scratch_.close()) {
+      explainScratchError(rc);
+      return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+    }
   }
   return true;
 }

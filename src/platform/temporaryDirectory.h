@@ -9,6 +9,8 @@ namespace tolvane::platform {
 /// Separates a directory from the name of a file in it.
 extern const char PATH_SEPARATOR;
 
+/// The temporary folder: $TMPDIR, else /tmp.
+const char* temporaryFolder();
 /// Creates a directory that only this user may enter, named `prefix` and a
 /// unique ending, in the temporary folder ($TMPDIR, else /tmp), and writes its
 /// path, ended by a zero byte, into `path`. Returns 0 or the error number

@@ -8,7 +8,9 @@
 #   env               optional: NAME=VALUE lines added to the environment
 #   setup.sh          optional: run in the working directory before the program
 #   input/            files copied into the working directory
-#   expected/console  the console text (standard output and error together)
+#   expected/console  the console text (standard output)
+#   expected/stderr   optional: the text on standard error (not compared when
+#                     the case has none)
 #   expected/status   the exit status
 #   expected/files/   every file the run must create in the working directory
 # In args and env, @WORK@ stands for the working directory and @TMP@ for the
@@ -42,7 +44,7 @@ fi
 # What setup.sh made (a generated input, a directory) is part of the case.
 (cd "$work" && find . -mindepth 1 | sort) > "$scratch/before"
 
-(cd "$work" && env "${envs[@]}" "$exe" "${args[@]}" < /dev/null > "$scratch/console" 2>&1)
+(cd "$work" && env "${envs[@]}" "$exe" "${args[@]}" < /dev/null > "$scratch/console" 2> "$scratch/stderr")
 status=$?
 
 failed=0
@@ -55,6 +57,16 @@ expected_status=$(tr -d ' \n' < "$case_dir/expected/status")
 if ! cmp -s "$case_dir/expected/console" "$scratch/console"; then
   fail "console text differs"
   show_diff "$case_dir/expected/console" "$scratch/console"
+fi
+
+# Paths of the working and temporary directories read as @WORK@ and @TMP@.
+unsubstitute() { local s; s=$(cat "$1"; printf x); s=${s%x}; s=${s//$work/@WORK@}; printf '%s' "${s//$tmp/@TMP@}"; }
+if [ -f "$case_dir/expected/stderr" ]; then
+  unsubstitute "$scratch/stderr" > "$scratch/stderr.cmp"
+  if ! cmp -s "$case_dir/expected/stderr" "$scratch/stderr.cmp"; then
+    fail "standard error differs"
+    show_diff "$case_dir/expected/stderr" "$scratch/stderr.cmp"
+  fi
 fi
 
 expected_files=()

@@ -11,9 +11,13 @@ namespace tolvane::platform {
 
 const char PATH_SEPARATOR = '/';
 
-int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
+const char* temporaryFolder() {
   const char* base = std::getenv("TMPDIR");
-  if (base == nullptr || *base == '\0') base = "/tmp";
+  return base == nullptr || *base == '\0' ? "/tmp" : base;
+}
+
+int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
+  const char* base = temporaryFolder();
   size_t length = std::strlen(base);
   while (length > 1 && base[length - 1] == '/') --length;
   constexpr std::string_view kUnique = "XXXXXX";

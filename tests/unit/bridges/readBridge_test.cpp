@@ -249,7 +249,8 @@ TEST(ReadBridge, ReadErrorsStopTheRunWithOneConsoleLine) {
       {joinLines({DECK_KEY, "14,66,2.6,0, 3, 3", "       0      50     100"}), endOfInput},
       {joinLines({pierKey, "       2", "     100", "       2"}), endOfInput},
       {joinLines({DECK_KEY, "14,66,2.6,0, 3"}), "DECK VALUE LINE HAS FEWER THAN SIX FIELDS"},
-      {joinLines({DECK_KEY, "14,,2.6,0, 3, 3"}), noNumber},
+      {joinLines({DECK_KEY, "14,x,2.6,0, 3, 3"}), noNumber},
+      {joinLines({DECK_KEY, "14,66,2.6,0, x, 3"}), noNumber},
       {joinLines({DECK_KEY, "14,66,2.6,0, 3.0, 3"}), noNumber},
       {joinLines({DECK_KEY, "14,66,2.6,0, 1, 1", "       0", "    1x.5", "     105", "       0",
                   "   112.5", "     105"}),
@@ -271,6 +272,46 @@ TEST(ReadBridge, ReadErrorsStopTheRunWithOneConsoleLine) {
     EXPECT_EQ(run.stop.status, 1);
     EXPECT_EQ(run.deck(), "");
   }
+}
+
+size_t countOf(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+TEST(ReadBridge, EmptyDeckDistanceWidthAndPointCountsReadAsZeroWithOneWarning) {
+  const std::string warning =
+      "* WARNING: BRIDGE AT RM=10.4     HAS AN EMPTY DECK DISTANCE, WIDTH OR POINT COUNT; IT IS "
+      "READ AS 0\n";
+  // A placeholder bridge as the modelling program writes it: no distance, no
+  // width, no deck points (each list still takes its one line).
+  BridgeRun placeholder(section("10.5", "100,120,140") + joinLines({header(3, "10.4", ",,,")}) +
+                        joinLines({DECK_KEY, ",,1.4,0, 0, 0, , , 0.98, 0, 0,0,,", "", "", "", "",
+                                   "", ""}) +
+                        section("10.3", "90,95,97"));
+  ASSERT_TRUE(placeholder.convert());
+  EXPECT_EQ(placeholder.status, SECTION_COMPLETE);
+  std::string deck = placeholder.deck();
+  EXPECT_TRUE(deck.starts_with(warning)) << deck;
+  EXPECT_EQ(countOf(deck, "* WARNING"), 1u);
+  EXPECT_EQ(countOf(deck, "X1  10.4"), 2u);  // both faces
+  EXPECT_EQ(countOf(deck, "BT"), 0u);
+  EXPECT_EQ(placeholder.bridge->DECK_DIST, 0.0f);
+  EXPECT_EQ(placeholder.bridge->DECK_WIDTH, 0.0f);
+
+  // An empty point count reads 0; the other side keeps its points, and the
+  // warning comes before the side's cards.
+  BridgeRun emptyCount(section("10.5", "100,120,140") + joinLines({header(3, "10.4", ",,,")}) +
+                       joinLines({DECK_KEY, "14,66,2.6,0, , 3", "", "", "", "       0      50     100",
+                                  "   112.5   112.5   112.5", "     105     106     105"}) +
+                       section("10.3", "90,95,97"));
+  ASSERT_TRUE(emptyCount.convert());
+  deck = emptyCount.deck();
+  EXPECT_TRUE(deck.starts_with(warning)) << deck;
+  EXPECT_EQ(emptyCount.bridge->UPSTREAM_DECK.COUNT, 0);
+  EXPECT_EQ(emptyCount.bridge->DOWNSTREAM_DECK.COUNT, 3);
+  EXPECT_EQ(countOf(deck, "BT"), 1u);
 }
 
 TEST(ReadBridge, BridgeBeforeAnySectionHasNoLengthsToCut) {

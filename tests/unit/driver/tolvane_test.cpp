@@ -46,7 +46,7 @@ Outcome convert(const std::string& geometry, bool sorted) {
   if (sorted) args.push_back("SORTREACHES=YES");
   int consoleFd = ::open(console.path().c_str(), O_WRONLY | O_TRUNC);
   int devNull = ::open("/dev/null", O_RDONLY);
-  int status = runTolvane(args, consoleFd, devNull);
+  int status = runTolvane(args, consoleFd, devNull, devNull);
   ::close(consoleFd);
   ::close(devNull);
   return {status, console.contents(), deck.contents()};
@@ -73,17 +73,21 @@ TEST(Conversion, SortedModeRenumbersReachesByTheNumberInTheirNames) {
   EXPECT_NE(unsorted.deck.find("UB     1\n"), std::string::npos);
 }
 
-TEST(Conversion, AStopReturnsItsStatusAndEndsWithTheStopLine) {
-  TempFile console;
+TEST(Conversion, AStopReturnsItsStatusEndsWithTheStopLineAndExplainsItselfOnItsOwnStream) {
+  TempFile console, errors;
   std::vector<const char*> args = {"INPUT=/no/such/geometry"};
   int consoleFd = ::open(console.path().c_str(), O_WRONLY | O_TRUNC);
-  EXPECT_EQ(runTolvane(args, consoleFd, 0), 1);
+  int errorFd = ::open(errors.path().c_str(), O_WRONLY | O_TRUNC);
+  EXPECT_EQ(runTolvane(args, consoleFd, 0, errorFd), 1);
   ::close(consoleFd);
+  ::close(errorFd);
   EXPECT_EQ(console.contents(),
             " ERROR OPENING INPUT FILE, IOSTAT=           2\n"
             " TRIED TO OPEN FILE NAMED:/no/such/geometry               \n"
             " PROGRAM ABORTED\n"
             "Stop - Program terminated.\n");
+  EXPECT_EQ(errors.contents(),
+            "tolvane: cannot open input file '/no/such/geometry': No such file or directory\n");
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// Replacing a file only once its successor is complete: the successor is
+// written under a hidden name beside it and then put in its place.
+
+#include <span>
+
+namespace tolvane::platform {
+
+/// The descriptor of standard error. Safe to write from an interrupt cleanup.
+extern const int STANDARD_ERROR;
+
+/// What a name leads to.
+enum class FileKind { NONE, REGULAR, DIRECTORY, OTHER };
+
+/// Follows symbolic links from `path` to the name they end at, which need not
+/// exist, and writes it, ended by a zero byte, into `target`.
+int resolveLinks(const char* path, std::span<char> target);
+/// The kind of what `path` leads to (NONE when nothing of that name exists)
+/// and, for a file, its permission bits.
+int fileKind(const char* path, FileKind& kind, unsigned& permissions);
+/// Opens an existing file for writing, changing nothing, and closes it again:
+/// 0 when it may be written, else the error of the open.
+int testWritable(const char* path);
+/// The permission bits a newly created file gets.
+unsigned newFilePermissions();
+/// Creates a new file of a unique hidden name beside `target` ("." + its name
+/// + a unique ending) with the permission bits `permissions`, open for
+/// writing in `fd`, and writes its path, ended by a zero byte, into `path`.
+int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd);
+/// Puts the file `from` in the place of `to`, replacing what is there.
+int replaceFile(const char* from, const char* to);
+
+}  // namespace tolvane::platform
