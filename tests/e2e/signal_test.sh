@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A sorted run stopped by SIGINT, SIGTERM or SIGHUP still removes its
-# temporary directory of reach files, and so does a run whose deck is a pipe
-# that loses its reader (a write error, reported with status 1).
+# temporary directory of reach files and its temporary deck, leaves an earlier
+# deck as it was (or no deck where there was none), and says so on standard
+# error; so does a run whose deck is a pipe that loses its reader (a write
+# error, reported with status 1).
 #
 #   signal_test.sh TOLVANE
 #
@@ -10,11 +12,15 @@
 #   - in the pre-pass: the geometry file is a FIFO that this script writes a
 #     few reaches into and then keeps open, so the program waits for more input
 #     with some reach files written;
-#   - in the main pass: the geometry file (generated here, about 1.5 MB) is a
-#     regular file and the deck is a FIFO that nobody reads, so the program
-#     waits in a write once the pipe and its own buffer are full.
+#   - in the main pass, with a regular deck: as in the pre-pass, and once the
+#     first reach file is complete this script puts a FIFO in its place, so
+#     the main pass, after converting the other reach, waits to open it;
+#   - in the main pass, with a deck that is a FIFO nobody reads (written
+#     directly): the program waits in a write once the pipe and its own buffer
+#     are full.
 # Each case checks that the directory existed before the signal, that the
-# process ended by the signal, and that TMPDIR is empty afterwards.
+# process ended by the signal, that TMPDIR is empty afterwards and the deck's
+# folder holds what it held before.
 set -u
 exe=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -59,6 +65,28 @@ wait_for() {
 reach_files_exist() { [ -n "$(find "$1" -mindepth 2 -type f 2>/dev/null | head -1)" ]; }
 console_has_prepass_line() { grep -q 'encountered end of file' "$1"; }
 
+# An earlier deck in the case's working directory, and a copy to compare.
+earlier_deck() {
+  printf 'T1 an earlier deck\nEJ\n' > "$1/work/river.cs"
+  cp "$1/work/river.cs" "$1/earlier.cs"
+}
+
+# The working directory holds the geometry file and, when there was one, the
+# earlier deck unchanged; standard error says what became of the deck.
+check_deck_kept() {
+  local label=$1 dir=$2 note=$3 expected=./river.geo
+  if [ -f "$dir/earlier.cs" ]; then
+    expected=$(printf './river.cs\n./river.geo')
+    cmp -s "$dir/earlier.cs" "$dir/work/river.cs" || fail "$label: the earlier deck changed"
+  fi
+  local held
+  held=$(cd "$dir/work" && find . -mindepth 1 | sort)
+  [ "$held" = "$expected" ] || fail "$label: the working directory holds: $(echo $held)"
+  [ "$(cat "$dir/stderr")" = "tolvane: interrupted; $note" ] ||
+    fail "$label: standard error: $(cat "$dir/stderr")"
+}
+kept_note='no deck was written, an earlier deck of that name is unchanged'
+
 # The process ended by the signal, and TMPDIR is empty.
 check_end() {
   local label=$1 pid=$2 signal=$3 tmp=$4 status
@@ -95,19 +123,28 @@ check_write_error() {
   [ -z "$left" ] || fail "$label: left in TMPDIR: $left"
 }
 
-# Stopped in the pre-pass while it waits for more of the geometry file.
-in_prepass() {
-  local signal=$1 dir=$scratch/prepass-$1
-  mkdir -p "$dir/work" "$dir/tmp"
+# Starts a sorted run in the case folder $1 whose geometry file is a FIFO,
+# open for writing on descriptor 7 and fed two reaches; sets pid.
+start_on_fifo() {
+  local dir=$1
   mkfifo "$dir/work/river.geo"
   (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
-     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>&1 7>&- 8>&-) &
-  local pid=$!
+     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
+  pid=$!
   exec 7>"$dir/work/river.geo"
   { reach 2 5; reach 1 5; } >&7
+}
+
+# Stopped in the pre-pass while it waits for more of the geometry file.
+in_prepass() {
+  local signal=$1 earlier=$2 dir=$scratch/prepass-$1-$2
+  mkdir -p "$dir/work" "$dir/tmp"
+  [ "$earlier" = earlier ] && earlier_deck "$dir"
+  start_on_fifo "$dir"
   if wait_for reach_files_exist "$dir/tmp"; then
     kill -s "$signal" "$pid"
     check_end "pre-pass, SIG$signal" "$pid" "$signal" "$dir/tmp" 2>/dev/null
+    check_deck_kept "pre-pass, SIG$signal, $earlier" "$dir" "$kept_note"
   else
     fail "pre-pass, SIG$signal: no reach file appeared"
     kill -KILL "$pid" 2>/dev/null
@@ -116,22 +153,54 @@ in_prepass() {
   exec 7>&-
 }
 
-# Stopped in the main pass while it waits to write more of the deck.
+# True when the reach file of the second reach exists: the first is complete.
+second_reach_file_exists() { [ -n "$(find "$1" -mindepth 2 -name 2 2>/dev/null)" ]; }
+
+# Stopped in the main pass, with a regular deck, while it waits to open the
+# reach file that this script replaced by a FIFO.
 in_main_pass() {
-  local signal=$1 dir=$scratch/main-$1
+  local signal=$1 earlier=$2 dir=$scratch/main-$1-$2
+  mkdir -p "$dir/work" "$dir/tmp"
+  [ "$earlier" = earlier ] && earlier_deck "$dir"
+  start_on_fifo "$dir"
+  if wait_for second_reach_file_exists "$dir/tmp"; then
+    local first
+    first=$(find "$dir/tmp" -mindepth 2 -name 1)
+    rm "$first" && mkfifo "$first"
+    exec 7>&-
+    if wait_for console_has_prepass_line "$dir/console"; then
+      sleep 0.2
+      kill -s "$signal" "$pid"
+      check_end "main pass, SIG$signal" "$pid" "$signal" "$dir/tmp" 2>/dev/null
+      check_deck_kept "main pass, SIG$signal, $earlier" "$dir" "$kept_note"
+      return
+    fi
+  fi
+  fail "main pass, SIG$signal: the main pass did not start"
+  kill -KILL "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  exec 7>&-
+}
+
+# Stopped in the main pass while it waits to write more of a deck that is a
+# FIFO, written directly.
+in_main_pass_to_fifo() {
+  local signal=$1 dir=$scratch/main-fifo-$1
   mkdir -p "$dir/work" "$dir/tmp"
   { reach 3 1000; reach 1 1000; reach 2 1000; } > "$dir/work/river.geo"
   mkfifo "$dir/work/river.cs"
   exec 8<>"$dir/work/river.cs"  # a reader that never reads
   (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
-     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>&1 7>&- 8>&-) &
+     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   local pid=$!
   if wait_for console_has_prepass_line "$dir/console" && reach_files_exist "$dir/tmp"; then
     sleep 0.2
     kill -s "$signal" "$pid"
-    check_end "main pass, SIG$signal" "$pid" "$signal" "$dir/tmp" 2>/dev/null
+    check_end "main pass to a FIFO, SIG$signal" "$pid" "$signal" "$dir/tmp" 2>/dev/null
+    [ "$(cat "$dir/stderr")" = "tolvane: interrupted; the deck written so far is incomplete" ] ||
+      fail "main pass to a FIFO, SIG$signal: standard error: $(cat "$dir/stderr")"
   else
-    fail "main pass, SIG$signal: the main pass did not start with its reach files"
+    fail "main pass to a FIFO, SIG$signal: the main pass did not start with its reach files"
     kill -KILL "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   fi
@@ -147,7 +216,7 @@ reader_gone() {
   mkfifo "$dir/work/river.cs"
   exec 8<>"$dir/work/river.cs"
   (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
-     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>&1 7>&- 8>&-) &
+     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   local pid=$!
   if wait_for console_has_prepass_line "$dir/console" && reach_files_exist "$dir/tmp"; then
     sleep 0.2
@@ -162,8 +231,11 @@ reader_gone() {
 }
 
 for signal in INT TERM HUP; do
-  in_prepass "$signal"
-  in_main_pass "$signal"
+  for earlier in earlier none; do
+    in_prepass "$signal" "$earlier"
+    in_main_pass "$signal" "$earlier"
+  done
+  in_main_pass_to_fifo "$signal"
 done
 reader_gone
 
