@@ -337,6 +337,14 @@ run_as root INPUT=river.geo OUTPUT=/dev/stdout
 ran=$((ran + 1))
 [ "$status" -eq 0 ] && grep -qx EJ "$dir/console" || fail "OUTPUT=/dev/stdout: no deck on standard output"
 
+# Standard output and standard error on one stream: the explanation comes last.
+new_case one-stream
+(cd "$dir/work" && "$exe" INPUT=missing.geo </dev/null >"$dir/both" 2>&1)
+ran=$((ran + 1))
+[ "$(cat "$dir/both")" = "$(open_failure 'ERROR OPENING INPUT FILE, IOSTAT=' 2 missing.geo 'PROGRAM ABORTED'
+  echo "tolvane: cannot open input file 'missing.geo': No such file or directory")" ] ||
+  fail "one stream: standard output and standard error out of order: $(cat "$dir/both")"
+
 echo "fault tests: $ran run, $skipped skipped"
 if [ $failed -ne 0 ]; then exit 1; fi
 [ $ran -gt 0 ] || exit 77
