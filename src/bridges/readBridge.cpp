@@ -300,8 +300,8 @@ bool readError(OutputStream& console, const BRIDGE_CONVERTER& bridge, std::strin
                RunStop& stop) {
   int n = 0;
   LAST_NONBLANK(view(bridge.BRIDGE_RM), n);
-  explainStop(stop, {"cannot read the bridge at RM=", view(bridge.BRIDGE_RM).substr(0, static_cast<size_t>(n)),
-                     ": ", plainWords(reason)});
+  std::string_view station = view(bridge.BRIDGE_RM).substr(0, static_cast<size_t>(n));
+  explainStop(stop, {"cannot read the bridge at RM=", station, ": ", plainWords(reason)});
   FreeLine()
       .text("BRIDGE AT RM=")
       .text(view(bridge.BRIDGE_RM))

@@ -155,11 +155,12 @@ bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
                        " is the input file; give the deck another name"});
     return outputFailure(console, platform::INVALID_ARGUMENT, outputName, stop);
   }
-  int fd = -1;
+  int fd = platform::NO_FILE;
   if (int rc = openDeckFile(outputPath, deck, fd); rc != 0) {
     if (deck.temporaryFailed)
       explainStop(stop, {"cannot replace output file ", Quoted(outputName, false).view(),
-                         ": cannot create a temporary file in its folder: ", platform::errorText(rc)});
+                         ": cannot create a temporary file in its folder: ",
+                         platform::errorText(rc)});
     else
       explainStop(stop, {"cannot open output file ", Quoted(outputName, false).view(), ": ",
                          platform::errorText(rc)});

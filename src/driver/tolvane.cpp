@@ -103,8 +103,8 @@ void explainWhereReadingStopped(CONVERSION& c) {
   }
   char digits[24];
   auto [end, ec] = std::to_chars(digits, digits + sizeof digits, line);
-  addToExplanation(c.stop, {"; reading stopped at line ", {digits, static_cast<size_t>(end - digits)},
-                            " of '", file, "'"});
+  std::string_view number(digits, static_cast<size_t>(end - digits));
+  addToExplanation(c.stop, {"; reading stopped at line ", number, " of '", file, "'"});
 }
 
 /// Explains a stop caused by a failed read of the input stream.
@@ -115,7 +115,8 @@ void explainReadError(CONVERSION& c, int error) {
 
 /// Explains a stop caused by a failed write of the deck.
 void explainWriteError(CONVERSION& c, int error) {
-  explainStop(c.stop, {"cannot write output file '", c.output.name(), "': ", platform::errorText(error)});
+  explainStop(c.stop,
+              {"cannot write output file '", c.output.name(), "': ", platform::errorText(error)});
 }
 
 /// Converts the node whose header line is in the line buffer.
@@ -201,7 +202,8 @@ TakeUp takeUpNextReachFile(CONVERSION& c) {
   char path[sizeof c.reachFiles.directory + 16];
   reachFilePath(c.reachFiles, number, path, sizeof path);
   if (int rc = c.input.open(path); rc != 0) {
-    explainStop(c.stop, {"cannot open temporary reach file '", path, "': ", platform::errorText(rc)});
+    explainStop(c.stop,
+                {"cannot open temporary reach file '", path, "': ", platform::errorText(rc)});
     FreeLine().text("error opening reach file..iostat=").integer(rc).writeTo(c.output);
     stopRun(c.stop, 1);
     return TakeUp::STOPPED;
@@ -220,7 +222,8 @@ bool convertAll(CONVERSION& c) {
     }
     if (int rc = c.input.rewind(); rc != 0) {
       explainStop(c.stop, {"cannot read input file '", c.input.name(),
-                           "' a second time (it must be a file, not a pipe): ", platform::errorText(rc)});
+                           "' a second time (it must be a file, not a pipe): ",
+                           platform::errorText(rc)});
       FreeLine().text("ERROR READING INPUT FILE, IOSTAT=").integer(rc).writeTo(c.console);
       return stopRun(c.stop, 1);
     }

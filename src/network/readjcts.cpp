@@ -138,8 +138,8 @@ bool PrePass::addEndName(int32_t j, int32_t& count, REACH_NAME_TEXT* names,
     std::string_view name(junctions_.JUNCTION_NAME[j].data(), junctions_.JUNCTION_NAME[j].size());
     int length = 0;
     LAST_NONBLANK(name, length);
-    explainStop(stop_, {"junction '", name.substr(0, static_cast<size_t>(length)), "' names more than 7 reaches at one end, "
-                        "the most a junction can take"});
+    explainStop(stop_, {"junction '", name.substr(0, static_cast<size_t>(length)),
+                        "' names more than 7 reaches at one end, the most a junction can take"});
     FreeLine()
         .text("TOO MANY REACHES AT JUNCTION ")
         .text(name)
@@ -209,7 +209,8 @@ bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
   noteReachFile(files_, number);
   files_.lineBeforeSecond[number] = in_.lineNumber();
   if (int rc = scratch_.create(path)) {
-    explainStop(stop_, {"cannot create temporary reach file '", path, "': ", platform::errorText(rc)});
+    explainStop(stop_,
+                {"cannot create temporary reach file '", path, "': ", platform::errorText(rc)});
     return fail("ERROR CREATING TEMPORARY REACH FILE, IOSTAT=", rc);
   }
   copyLine(keyLine);

@@ -303,8 +303,9 @@ TEST(ReadBridge, EmptyDeckDistanceWidthAndPointCountsReadAsZeroWithOneWarning) {
   // An empty point count reads 0; the other side keeps its points, and the
   // warning comes before the side's cards.
   BridgeRun emptyCount(section("10.5", "100,120,140") + joinLines({header(3, "10.4", ",,,")}) +
-                       joinLines({DECK_KEY, "14,66,2.6,0, , 3", "", "", "", "       0      50     100",
-                                  "   112.5   112.5   112.5", "     105     106     105"}) +
+                       joinLines({DECK_KEY, "14,66,2.6,0, , 3", "", "", "",
+                                  "       0      50     100", "   112.5   112.5   112.5",
+                                  "     105     106     105"}) +
                        section("10.3", "90,95,97"));
   ASSERT_TRUE(emptyCount.convert());
   deck = emptyCount.deck();
