@@ -76,7 +76,9 @@ TEST(DeckFile, AnEarlierDeckIsReplacedOnlyByCommitAndKeepsItsPermissionBits) {
   EXPECT_EQ(commitDeckFile(deck), 0);
   EXPECT_EQ(folder.names(), "river.cs");
   EXPECT_EQ(readText(deckName), "new\n");
+#ifndef _WIN32  // Windows keeps no permission bits but read-only
   EXPECT_EQ(fs::status(deckName).permissions(), bits);
+#endif
   discardDeckFile(deck);  // after the commit: nothing to remove
   EXPECT_EQ(readText(deckName), "new\n");
 }
