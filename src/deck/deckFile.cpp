@@ -21,6 +21,7 @@ constexpr char kNoDeck[] = "tolvane: interrupted; no deck was written\n";
 constexpr char kDeckUnchanged[] =
     "tolvane: interrupted; no deck was written, an earlier deck of that name is unchanged\n";
 constexpr char kDeckIncomplete[] = "tolvane: interrupted; the deck written so far is incomplete\n";
+constexpr char kDeckComplete[] = "tolvane: interrupted after the deck was written whole\n";
 
 void noteForInterrupt(const char* note) {
   platform::InterruptBlock block;
@@ -39,36 +40,51 @@ int createTemporary(DECK_FILE& deck, unsigned permissions, int& fd) {
   return 0;
 }
 
-void forgetTemporary(DECK_FILE& deck) {
+void forgetTemporary(DECK_FILE& deck, const char* note) {
   platform::InterruptBlock block;
   deck.temporary[0] = '\0';
   gTemporaryActive = 0;
-  gInterruptNote = nullptr;
+  gInterruptNote = note;
+}
+
+/// Opens the named file itself for writing, emptied.
+int openDirectly(const char* name, int& fd) {
+  if (int rc = platform::createForWriting(name, fd)) return rc;
+  noteForInterrupt(kDeckIncomplete);
+  return 0;
 }
 
 }  // namespace
 
 int openDeckFile(const char* name, DECK_FILE& deck, int& fd) {
   deck.temporary[0] = '\0';
+  deck.target[0] = '\0';
   deck.temporaryFailed = false;
   fd = platform::NO_FILE;
-  if (int rc = platform::resolveLinks(name, deck.target)) return rc;
+  noteForInterrupt(nullptr);
+  // What the name leads to decides; links are resolved only to find the file
+  // to replace, since names like /dev/stdout lead through links that are no
+  // paths (a pipe's).
   platform::FileKind kind = platform::FileKind::NONE;
   unsigned permissions = 0;
-  if (int rc = platform::fileKind(deck.target, kind, permissions)) return rc;
+  if (int rc = platform::fileKind(name, kind, permissions)) return rc;
   switch (kind) {
     case platform::FileKind::DIRECTORY:
       return platform::IS_DIRECTORY;
     case platform::FileKind::OTHER:
       // A terminal, /dev/null or a pipe: nothing to keep, written as it comes.
-      if (int rc = platform::createForWriting(deck.target, fd)) return rc;
-      noteForInterrupt(kDeckIncomplete);
-      return 0;
+      return openDirectly(name, fd);
     case platform::FileKind::REGULAR:
+      // The file the console itself writes to (/dev/stdout redirected to a
+      // file) is written as before: renaming over it would lose the console.
+      if (platform::isStandardStream(name)) return openDirectly(name, fd);
+      if (int rc = platform::resolveLinks(name, deck.target)) return rc;
       // Only a deck that could be opened for writing may be replaced.
       if (int rc = platform::testWritable(deck.target)) return rc;
       break;
     case platform::FileKind::NONE:
+      // No file, or a link to none: the deck is made where the link points.
+      if (int rc = platform::resolveLinks(name, deck.target)) return rc;
       permissions = platform::newFilePermissions();
       break;
   }
@@ -79,15 +95,17 @@ int openDeckFile(const char* name, DECK_FILE& deck, int& fd) {
 
 int commitDeckFile(DECK_FILE& deck) {
   if (deck.temporary[0] == '\0') return 0;
+  // Held off, so an interrupt sees the deck either still temporary or in place.
+  platform::InterruptBlock block;
   int rc = platform::replaceFile(deck.temporary, deck.target);
   if (rc != 0) platform::removeFile(deck.temporary);
-  forgetTemporary(deck);
+  forgetTemporary(deck, rc == 0 ? kDeckComplete : nullptr);
   return rc;
 }
 
 void discardDeckFile(DECK_FILE& deck) {
   if (deck.temporary[0] != '\0') platform::removeFile(deck.temporary);
-  forgetTemporary(deck);
+  forgetTemporary(deck, nullptr);
 }
 
 const char* removeTemporaryDeckOnInterrupt() {

@@ -12,7 +12,8 @@ inline constexpr int DECK_PATH_CAPACITY = 4096;
 
 /// The deck's file: the file it replaces and the temporary file it is written to.
 struct DECK_FILE {
-  /// The file the deck ends up as, symbolic links resolved.
+  /// The file the deck replaces, symbolic links resolved; empty when the deck
+  /// is written directly.
   char target[DECK_PATH_CAPACITY] = {};
   /// The hidden temporary file being written; empty when the deck is written
   /// directly to its target or has been put in place.

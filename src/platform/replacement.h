@@ -18,6 +18,9 @@ int resolveLinks(const char* path, std::span<char> target);
 /// The kind of what `path` leads to (NONE when nothing of that name exists)
 /// and, for a file, its permission bits.
 int fileKind(const char* path, FileKind& kind, unsigned& permissions);
+/// True when `path` names the file that standard output or standard error
+/// writes to.
+bool isStandardStream(const char* path);
 /// Opens an existing file for writing, changing nothing, and closes it again:
 /// 0 when it may be written, else the error of the open.
 int testWritable(const char* path);

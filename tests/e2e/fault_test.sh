@@ -332,10 +332,15 @@ run_as root INPUT=river.geo OUTPUT=dangling.cs
 [ -L "$dir/work/dangling.cs" ] && cmp -s "$dir/work/missing.cs" "$fresh" ||
   fail "symbolic link to no file: the deck is not where the link points"
 
+# Standard output a file, and a pipe (whose /dev/stdout link leads to no path).
 new_case deck-to-standard-output
 run_as root INPUT=river.geo OUTPUT=/dev/stdout
 ran=$((ran + 1))
 [ "$status" -eq 0 ] && grep -qx EJ "$dir/console" || fail "OUTPUT=/dev/stdout: no deck on standard output"
+(cd "$dir/work" && "$exe" INPUT=river.geo OUTPUT=/dev/stdout </dev/null 2>"$dir/stderr" | cat >"$dir/piped")
+ran=$((ran + 1))
+grep -qx EJ "$dir/piped" && [ ! -s "$dir/stderr" ] ||
+  fail "OUTPUT=/dev/stdout into a pipe: no deck on standard output: $(cat "$dir/stderr")"
 
 # Standard output and standard error on one stream: the explanation comes last.
 new_case one-stream

@@ -63,6 +63,17 @@ int fileKind(const char* path, FileKind& kind, unsigned& permissions) {
   return 0;
 }
 
+bool isStandardStream(const char* path) {
+  struct stat file;
+  if (::stat(path, &file) != 0) return false;
+  for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat stream;
+    if (::fstat(fd, &stream) == 0 && stream.st_dev == file.st_dev && stream.st_ino == file.st_ino)
+      return true;
+  }
+  return false;
+}
+
 int testWritable(const char* path) {
   int fd = ::open(path, O_WRONLY | O_CLOEXEC);
   if (fd < 0) return errno;

@@ -78,6 +78,25 @@ int fileKind(const char* path, FileKind& kind, unsigned& permissions) {
   return 0;
 }
 
+bool isStandardStream(const char* path) {
+  wchar_t wide[WIDE_PATH_LENGTH];
+  if (!widePath(path, wide)) return false;
+  HANDLE h = CreateFileW(wide, 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                         nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION file;
+  bool known = GetFileInformationByHandle(h, &file) != 0;
+  CloseHandle(h);
+  for (DWORD which : {STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+    BY_HANDLE_FILE_INFORMATION stream;
+    if (known && GetFileInformationByHandle(GetStdHandle(which), &stream) &&
+        stream.dwVolumeSerialNumber == file.dwVolumeSerialNumber &&
+        stream.nFileIndexHigh == file.nFileIndexHigh && stream.nFileIndexLow == file.nFileIndexLow)
+      return true;
+  }
+  return false;
+}
+
 int testWritable(const char* path) {
   wchar_t wide[WIDE_PATH_LENGTH];
   if (!widePath(path, wide)) return NAME_TOO_LONG;
