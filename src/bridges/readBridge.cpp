@@ -55,10 +55,35 @@ struct FieldScan {
   }
 };
 
-/// Writes a warning comment card about the current bridge.
-void writeWarning(OutputStream& out, const BRIDGE_CONVERTER& bridge, std::string_view what) {
+/// Writes a warning comment card about the current bridge; the finding of
+/// `kind` carries the same words.
+void writeWarning(OutputStream& out, const BRIDGE_CONVERTER& bridge, std::string_view what,
+                  const Findings& findings, FindingKind kind = FindingKind::CAPACITY) {
   CardLine card;
   card.raw("* WARNING: BRIDGE AT RM=").raw(view(bridge.BRIDGE_RM)).raw(what).writeTo(out);
+  findings.note(kind, view(bridge.BRIDGE_RM), DetailText().text("bridge").text(what).view());
+}
+
+/// Tells `findings` when a pier's widths line holds widths that differ from
+/// its first: only the first width is used.
+void checkPierWidths(const LineBuffer& line, int32_t announced, std::string_view side,
+                     const BRIDGE_CONVERTER& bridge, const Findings& findings) {
+  int32_t fields = announced < FIELDS_PER_LIST_LINE ? announced : FIELDS_PER_LIST_LINE;
+  double first = 0;
+  if (fields < 2 || !decimalValue(line.columns(1, FIELD_WIDTH), first)) return;
+  for (int32_t f = 1; f < fields; ++f) {
+    double width = 0;
+    std::string_view text = line.columns(f * FIELD_WIDTH + 1, (f + 1) * FIELD_WIDTH);
+    if (!decimalValue(text, width) || width == first) continue;
+    findings.note(FindingKind::PIER_WIDTH_VARIES, view(bridge.BRIDGE_RM),
+                  DetailText()
+                      .text(side)
+                      .text(" pier widths ")
+                      .quoted(line.content())
+                      .text("; only the first is used")
+                      .view());
+    return;
+  }
 }
 
 /// Reads one deck list of `announced` texts, ten to a line and at least one
@@ -77,7 +102,7 @@ std::string_view readDeckList(InputStream& in, LineBuffer& line, int32_t announc
 /// Reads the three lists of one deck side and their values.
 std::string_view readDeckSide(InputStream& in, OutputStream& out, LineBuffer& line,
                               int32_t announced, LID_TABLE& deck, int32_t& countBeforePiers,
-                              const BRIDGE_CONVERTER& bridge) {
+                              const BRIDGE_CONVERTER& bridge, const Findings& findings) {
   if (announced < 0) announced = 0;
   int32_t kept = announced < LID_CAPACITY ? announced : LID_CAPACITY;
   deck.COUNT = 0;
@@ -97,7 +122,8 @@ std::string_view readDeckSide(InputStream& in, OutputStream& out, LineBuffer& li
   countBeforePiers = kept;
   if (announced > LID_CAPACITY)
     writeWarning(out, bridge,
-                 " HAS MORE THAN 500 DECK POINTS ON ONE SIDE; ONLY THE FIRST 500 ARE CONVERTED");
+                 " HAS MORE THAN 500 DECK POINTS ON ONE SIDE; ONLY THE FIRST 500 ARE CONVERTED",
+                 findings);
   return READ_OK;
 }
 
@@ -120,7 +146,7 @@ bool readDeckCount(std::string_view field, int32_t& count, bool& empty) {
 
 /// Reads the deck value line after the deck key line, then both deck sides.
 std::string_view readDeck(InputStream& in, OutputStream& out, LineBuffer& line,
-                          BRIDGE_CONVERTER& bridge) {
+                          BRIDGE_CONVERTER& bridge, const Findings& findings) {
   if (!in.readLine(line)) return END_OF_INPUT_INSIDE;
   FieldScan scan;
   scan.split(line, 1, LINE_WIDTH, 6, bridge.classes);
@@ -134,12 +160,13 @@ std::string_view readDeck(InputStream& in, OutputStream& out, LineBuffer& line,
     return NO_NUMBER;
   if (empty)
     writeWarning(out, bridge,
-                 " HAS AN EMPTY DECK DISTANCE, WIDTH OR POINT COUNT; IT IS READ AS 0");
+                 " HAS AN EMPTY DECK DISTANCE, WIDTH OR POINT COUNT; IT IS READ AS 0",
+                 findings);
   std::string_view reason = readDeckSide(in, out, line, upstreamPoints, bridge.UPSTREAM_DECK,
-                                         bridge.upstreamCountBeforePiers, bridge);
+                                         bridge.upstreamCountBeforePiers, bridge, findings);
   if (!reason.empty()) return reason;
   return readDeckSide(in, out, line, downstreamPoints, bridge.DOWNSTREAM_DECK,
-                      bridge.downstreamCountBeforePiers, bridge);
+                      bridge.downstreamCountBeforePiers, bridge, findings);
 }
 
 /// Reads one pier value: the first 8-column field of the next line.
@@ -153,10 +180,10 @@ std::string_view readPierValue(InputStream& in, LineBuffer& line, float& value) 
 /// Folds a pier into one deck side; a side without points takes no pier, a
 /// full side leaves the pier out with a warning.
 void addPier(OutputStream& out, const BRIDGE_CONVERTER& bridge, LID_TABLE& deck, float width,
-             float elevation, float station) {
+             float elevation, float station, const Findings& findings) {
   if (deck.COUNT == 0) return;
   if (deck.COUNT > LID_CAPACITY - 4) {
-    writeWarning(out, bridge, " HAS TOO MANY PIERS; A PIER WAS LEFT OUT");
+    writeWarning(out, bridge, " HAS TOO MANY PIERS; A PIER WAS LEFT OUT", findings);
     return;
   }
   ADD_PIER_TO_DECK(deck, width, elevation, station);
@@ -164,7 +191,8 @@ void addPier(OutputStream& out, const BRIDGE_CONVERTER& bridge, LID_TABLE& deck,
 
 /// Reads a pier from its key line (in `line`) and the four value lines after it.
 std::string_view readPier(InputStream& in, OutputStream& out, LineBuffer& line,
-                          BRIDGE_CONVERTER& bridge) {
+                          BRIDGE_CONVERTER& bridge, const Findings& findings) {
+  findings.count(Tally::PIER);
   if (!bridge.pierSeen) {
     bridge.upstreamCountBeforePiers = bridge.UPSTREAM_DECK.COUNT;
     bridge.downstreamCountBeforePiers = bridge.DOWNSTREAM_DECK.COUNT;
@@ -182,12 +210,16 @@ std::string_view readPier(InputStream& in, OutputStream& out, LineBuffer& line,
       !readFreeInteger(scan.field(line, 5), downstreamNumber))
     return NO_NUMBER;
   float values[4];  // upstream width and elevation, downstream width and elevation
-  for (float& value : values) {
-    std::string_view reason = readPierValue(in, line, value);
+  for (int v = 0; v < 4; ++v) {
+    std::string_view reason = readPierValue(in, line, values[v]);
     if (!reason.empty()) return reason;
+    if (findings.active() && v % 2 == 0)
+      checkPierWidths(line, v == 0 ? upstreamNumber : downstreamNumber,
+                      v == 0 ? "upstream" : "downstream", bridge, findings);
   }
-  addPier(out, bridge, bridge.UPSTREAM_DECK, values[0], values[1], upstreamStation);
-  addPier(out, bridge, bridge.DOWNSTREAM_DECK, values[2], values[3], downstreamStation);
+  addPier(out, bridge, bridge.UPSTREAM_DECK, values[0], values[1], upstreamStation, findings);
+  addPier(out, bridge, bridge.DOWNSTREAM_DECK, values[2], values[3], downstreamStation,
+          findings);
   bridge.pierSeen = true;
   return READ_OK;
 }
@@ -198,7 +230,7 @@ enum class BlockEnd { NEXT_NODE, REACH_KEY, END_OF_INPUT };
 /// Reads the bridge block up to the next node header line, a reach key line
 /// or the end of the input, reading the deck and the piers on the way.
 std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
-                           BRIDGE_CONVERTER& bridge, BlockEnd& end) {
+                           BRIDGE_CONVERTER& bridge, BlockEnd& end, const Findings& findings) {
   for (;;) {
     if (!in.readLine(line)) {
       end = BlockEnd::END_OF_INPUT;
@@ -210,27 +242,71 @@ std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
     }
     std::string_view reason = READ_OK;
     if (line.has("Deck Dist Width")) {
-      reason = readDeck(in, out, line, bridge);
+      reason = readDeck(in, out, line, bridge, findings);
     } else if (line.has("Pier Skew") && !line.has("Pier Skew=")) {
-      reason = readPier(in, out, line, bridge);
+      reason = readPier(in, out, line, bridge, findings);
     } else if (line.has("BR Coef=") || line.has("WSPro=")) {
       // Coefficient lines: their data are not converted.
     } else if (line.has("Type RM Length")) {
       end = BlockEnd::NEXT_NODE;
       return READ_OK;
+    } else if (findings.active() && line.has("Abutment")) {
+      findings.note(FindingKind::ABUTMENT, view(bridge.BRIDGE_RM),
+                    DetailText().text("abutment line ").quoted(line.content()).view());
     }
     if (!reason.empty()) return reason;
   }
 }
 
+/// Tells `findings` how many deck values read for the side come out as a
+/// different number once written with the decimals of `model`.
+void noteRewrittenValues(const FIELD8* texts, int32_t count, const FIELD8& model,
+                         std::string_view what, const BRIDGE_CONVERTER& bridge,
+                         const Findings& findings) {
+  int32_t changed = 0;
+  double largest = -1;
+  FIELD8 before = BLANK_FIELD8, after = BLANK_FIELD8;
+  for (int32_t i = 0; i < count; ++i) {
+    float value = 0;
+    if (!readFixedReal(view(texts[i]), value)) continue;
+    FIELD8 written = model;
+    MAKE_STRING_FROM_REAL(value, written);
+    double read = 0, shown = 0;
+    if (!decimalValue(view(texts[i]), read) || !decimalValue(view(written), shown)) continue;
+    if (read == shown) continue;
+    ++changed;
+    double change = read > shown ? read - shown : shown - read;
+    if (change > largest) {
+      largest = change;
+      before = texts[i];
+      after = written;
+    }
+  }
+  if (changed == 0) return;
+  DetailText detail;
+  detail.text(what).text(": ").number(changed).text(" of ").number(count);
+  detail.text(" values rewritten with the decimals of ").quoted(view(model));
+  detail.text("; largest change ").amount(largest).text(" (").quoted(view(before));
+  detail.text(" written as ").quoted(view(after)).text(")");
+  findings.note(FindingKind::DECK_VALUE_REWRITTEN, view(bridge.BRIDGE_RM), detail.view());
+}
+
 /// Rewrites every text of each column from its value, with the decimals of
 /// the text read for the column's last point before the piers.
-void rebuildDeckTexts(LID_TABLE& deck, int32_t countBeforePiers) {
+void rebuildDeckTexts(LID_TABLE& deck, int32_t countBeforePiers, std::string_view side,
+                      const BRIDGE_CONVERTER& bridge, const Findings& findings) {
   if (countBeforePiers < 1 || countBeforePiers > deck.COUNT) return;
   FIELD8* texts[] = {deck.COL1, deck.COL2, deck.COL3};
   const float* values[] = {deck.COL1_VALUE, deck.COL2_VALUE, deck.COL3_VALUE};
+  static constexpr std::string_view kColumns[] = {" deck stations", " deck tops",
+                                                  " low chords"};
   for (int c = 0; c < 3; ++c) {
     FIELD8 model = texts[c][countBeforePiers - 1];
+    if (findings.active()) {
+      DetailText what;
+      what.text(side).text(kColumns[c]);
+      noteRewrittenValues(texts[c], countBeforePiers, model, what.view(), bridge, findings);
+    }
     for (int32_t i = 0; i < deck.COUNT; ++i) {
       texts[c][i] = model;
       MAKE_STRING_FROM_REAL(values[c][i], texts[c][i]);
@@ -267,7 +343,7 @@ struct Lengths {
 std::string_view writeUpstreamSection(OutputStream& out, CROSS_SECTION& section,
                                       AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
                                       N_VALUE_SET& nValues, LID_TABLE& lid,
-                                      BRIDGE_CONVERTER& bridge) {
+                                      BRIDGE_CONVERTER& bridge, const Findings& findings) {
   Lengths lengths(section);
   float* remaining[3] = {&bridge.remainingLeft, &bridge.remainingChannel, &bridge.remainingRight};
   for (int i = 0; i < 3; ++i) {
@@ -283,7 +359,7 @@ std::string_view writeUpstreamSection(OutputStream& out, CROSS_SECTION& section,
     if (*remaining[i] < SHORTEST_LENGTH) *remaining[i] = SHORTEST_LENGTH;
   }
   lengths.writeTexts();
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings, SectionRole::SECTION);
   return READ_OK;
 }
 
@@ -331,7 +407,7 @@ void clearBridgeConverter(BRIDGE_CONVERTER& bridge) {
 bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,
                  CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
                  N_VALUE_SET& nValues, LID_TABLE& lid, BRIDGE_CONVERTER& bridge, int32_t& status,
-                 RunStop& stop) {
+                 RunStop& stop, const Findings& findings) {
   bridge.BRIDGE_RM = BLANK_FIELD8;
   int copied = 0;
   SQUEEZE_BLANKS(line.columns(28, 35), bridge.BRIDGE_RM, copied);
@@ -347,19 +423,21 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   bridge.downstreamCountBeforePiers = 0;
 
   BlockEnd end = BlockEnd::NEXT_NODE;
-  std::string_view reason = scanBlock(in, out, line, bridge, end);
+  std::string_view reason = scanBlock(in, out, line, bridge, end, findings);
   if (!reason.empty()) return readError(console, bridge, reason, stop);
 
   if (bridge.pierSeen) {
-    rebuildDeckTexts(bridge.UPSTREAM_DECK, bridge.upstreamCountBeforePiers);
-    rebuildDeckTexts(bridge.DOWNSTREAM_DECK, bridge.downstreamCountBeforePiers);
+    rebuildDeckTexts(bridge.UPSTREAM_DECK, bridge.upstreamCountBeforePiers, "upstream", bridge,
+                     findings);
+    rebuildDeckTexts(bridge.DOWNSTREAM_DECK, bridge.downstreamCountBeforePiers, "downstream",
+                     bridge, findings);
   }
 
   // The upstream section, ending at the bridge's upstream face.
   Lengths lengths(section);
   FIELD8 lengthsAsRead[3];
   lengths.save(lengthsAsRead);
-  reason = writeUpstreamSection(out, section, INEFFECTIVE, BLOCKED, nValues, lid, bridge);
+  reason = writeUpstreamSection(out, section, INEFFECTIVE, BLOCKED, nValues, lid, bridge, findings);
   if (!reason.empty()) return readError(console, bridge, reason, stop);
   FIELD8 upstreamRM = section.RM;
 
@@ -368,13 +446,15 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   lengths.restore(lengthsAsRead);
   lengths.writeTexts();
   section.RM = bridge.BRIDGE_RM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.UPSTREAM_DECK);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.UPSTREAM_DECK, findings,
+                SectionRole::UPSTREAM_FACE);
 
   if (end != BlockEnd::NEXT_NODE) {
     // The bridge ends its reach: there is no section below it to carry the
     // downstream face. The records get the upstream section back.
     writeWarning(out, bridge,
-                 " HAS NO DOWNSTREAM SECTION IN ITS REACH; ONLY ITS UPSTREAM FACE IS WRITTEN");
+                 " HAS NO DOWNSTREAM SECTION IN ITS REACH; ONLY ITS UPSTREAM FACE IS WRITTEN",
+                 findings, FindingKind::BRIDGE_AT_REACH_END);
     section.RM = upstreamRM;
     lengths.restore(lengthsAsRead);
     status = end == BlockEnd::REACH_KEY ? REACH_KEY_MET : END_OF_INPUT;
@@ -382,7 +462,8 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   }
 
   // The downstream section, read from the node header line that ended the block.
-  READ_SECTION(in, out, line, section, INEFFECTIVE, BLOCKED, nValues, lid, status);
+  findings.count(Tally::SECTION_NODE);
+  READ_SECTION(in, out, line, section, INEFFECTIVE, BLOCKED, nValues, lid, status, findings);
   if (status == END_OF_INPUT) return true;
 
   // The downstream face: the downstream section's geometry under the
@@ -395,12 +476,13 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   section.LENGTH_RIGHT_VALUE = bridge.remainingRight;
   lengths.writeTexts();
   section.RM = bridge.BRIDGE_RM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.DOWNSTREAM_DECK);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.DOWNSTREAM_DECK, findings,
+                SectionRole::DOWNSTREAM_FACE);
 
   // The downstream section itself, as read.
   lengths.restore(downstreamLengths);
   section.RM = downstreamRM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings, SectionRole::SECTION);
   return true;
 }
 

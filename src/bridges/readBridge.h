@@ -2,6 +2,7 @@
 // A bridge node: the section before it, the two bridge faces with the deck
 // as their lids, and the section after it.
 
+#include "deck/findings.h"
 #include "deck/stop.h"
 #include "deck/streams.h"
 #include "sections/crossSection.h"
@@ -33,9 +34,12 @@ void clearBridgeConverter(BRIDGE_CONVERTER& bridge);
 /// was read, 99 at the end of the input, 40 when a reach key line ended the
 /// bridge's reach (the line is left in `line`). Returns false when a read error
 /// stopped the run (the message is on the console, its plain words in `stop`).
+/// What the deck cannot carry (abutments, pier widths varying with height,
+/// deck values rewritten with fewer decimals, a missing downstream face) goes
+/// to `findings`.
 bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,
                  CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
                  N_VALUE_SET& nValues, LID_TABLE& lid, BRIDGE_CONVERTER& bridge,
-                 int32_t& status, RunStop& stop);
+                 int32_t& status, RunStop& stop, const Findings& findings);
 
 }  // namespace tolvane

@@ -90,6 +90,7 @@ bool InputStream::readLine(LineBuffer& line) {
     if (begin_ == 0 && end_ == kInputBufferSize) {
       line.assign({base, LINE_WIDTH});
       ++lineNumber_;
+      line.cut = true;
       for (;;) {
         begin_ = end_ = 0;
         if (!fill()) return !error_;

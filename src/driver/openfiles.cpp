@@ -12,10 +12,6 @@ namespace tolvane {
 
 namespace {
 
-/// Length of the names and values the program takes from the command line.
-constexpr int NAME_LENGTH = 32;
-using NameText = std::array<char, NAME_LENGTH>;
-
 /// Status codes from -9 to 0 mean the keyword's value can be used.
 bool usable(int32_t status) { return status >= -9 && status <= 0; }
 
@@ -100,6 +96,17 @@ bool outputFailure(OutputStream& console, int32_t status, const NameText& name, 
                            "PROGRAM ABORTED ", stop);
 }
 
+bool reportFailure(OutputStream& console, int32_t status, const NameText& name, RunStop& stop) {
+  return reportOpenFailure(console, "ERROR OPENING REPORT FILE, IOSTAT=", status, name,
+                           "PROGRAM ABORTED", stop);
+}
+
+/// True when the report would overwrite the input or the deck.
+bool reportClashes(const char* reportPath, const char* inputPath, const char* outputPath) {
+  return std::strcmp(reportPath, inputPath) == 0 || std::strcmp(reportPath, outputPath) == 0 ||
+         platform::sameFile(inputPath, reportPath) || platform::sameFile(outputPath, reportPath);
+}
+
 /// Sorting is off when the value holds "NO" or "no" anywhere.
 bool sortRequested(int32_t status, const NameText& value) {
   if (!usable(status)) return false;
@@ -110,14 +117,19 @@ bool sortRequested(int32_t status, const NameText& value) {
 }  // namespace
 
 bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
-               OutputStream& console, bool& sorted, DECK_FILE& deck, RunStop& stop) {
-  NameText inputName, outputName, sortValue;
-  int32_t inputStatus = 0, outputStatus = 0, sortStatus = 0;
+               OutputStream& console, bool& sorted, DECK_FILE& deck, RunStop& stop,
+               RunFiles& files, ConversionReport& report) {
+  NameText& inputName = files.input;
+  NameText& outputName = files.output;
+  NameText& reportName = files.report;
+  NameText sortValue;
+  int32_t inputStatus = 0, outputStatus = 0, sortStatus = 0, reportStatus = 0;
   // With "NOP" declarations ATTACH stops the run only for a command line
   // with more "=" signs than the substitution table holds.
   if (!ATTACH(attach, 0, "INPUT", " ", "NOP", inputName, inputStatus, stop) ||
       !ATTACH(attach, 0, "OUTPUT", "MAVO.CS", "NOP", outputName, outputStatus, stop) ||
-      !ATTACH(attach, 0, "SORTREACHES", "NO", "NOP", sortValue, sortStatus, stop)) {
+      !ATTACH(attach, 0, "SORTREACHES", "NO", "NOP", sortValue, sortStatus, stop) ||
+      !ATTACH(attach, 0, "REPORT", " ", "NOP", reportName, reportStatus, stop)) {
     explainStop(stop, {"more than 40 keyword=value pairs on the command line; give each "
                        "keyword once"});
     return false;
@@ -143,12 +155,31 @@ bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
     return inputFailure(console, rc, inputName, stop);
   }
 
+  char outputPath[NAME_LENGTH + 1];
+  pathOf(outputName, outputPath);
+  if (!isBlank(view(reportName))) {
+    if (!usable(reportStatus)) {
+      explainUnusableName(stop, "report file", reportStatus, reportName);
+      return reportFailure(console, reportStatus, reportName, stop);
+    }
+    char reportPath[NAME_LENGTH + 1];
+    pathOf(reportName, reportPath);
+    if (reportClashes(reportPath, inputPath, outputPath)) {
+      explainStop(stop, {"report file ", Quoted(reportName, false).view(),
+                         " is the input file or the deck; give the report another name"});
+      return reportFailure(console, platform::INVALID_ARGUMENT, reportName, stop);
+    }
+    if (int rc = report.open(reportPath); rc != 0) {
+      explainStop(stop, {"cannot open report file ", Quoted(reportName, false).view(), ": ",
+                         platform::errorText(rc)});
+      return reportFailure(console, rc, reportName, stop);
+    }
+  }
+
   if (!usable(outputStatus)) {
     explainUnusableName(stop, "output file", outputStatus, outputName);
     return outputFailure(console, outputStatus, outputName, stop);
   }
-  char outputPath[NAME_LENGTH + 1];
-  pathOf(outputName, outputPath);
   // Creating the deck over the geometry file would empty it before it is read.
   if (platform::sameFile(inputPath, outputPath)) {
     explainStop(stop, {"output file ", Quoted(outputName, false).view(),

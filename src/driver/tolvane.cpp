@@ -1,6 +1,7 @@
 #include "driver/tolvane.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -12,12 +13,14 @@
 #include "deck/streams.h"
 #include "driver/openfiles.h"
 #include "driver/usage.h"
+#include "driver/version.h"
 #include "network/readjcts.h"
 #include "network/reachFiles.h"
 #include "network/tables.h"
 #include "network/writeT1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "report/conversionReport.h"
 #include "sections/crossSection.h"
 #include "sections/readSection.h"
 #include "sections/writeSection.h"
@@ -47,6 +50,9 @@ struct CONVERSION {
   LineBuffer line;
   RunStop stop;
   char inputName[STREAM_NAME_CAPACITY] = {};
+  RunFiles files;
+  ConversionReport report;
+  Findings findings;  // the report's, once it is open
 
   // Second-pass state.
   int32_t reachTotal = 0;
@@ -66,7 +72,8 @@ enum NodeType { CROSS_SECTION_NODE = 1, CULVERT_NODE = 2, BRIDGE_NODE = 3 };
 void writePendingSection(CONVERSION& c) {
   if (!c.pending) return;
   SECTION_RECORDS& r = c.records;
-  WRITE_SECTION(c.output, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid);
+  WRITE_SECTION(c.output, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid, c.findings,
+                SectionRole::SECTION);
   c.pending = false;
 }
 
@@ -77,6 +84,7 @@ void startReach(CONVERSION& c) {
     c.reachClosed = true;
   }
   ++c.currentReach;
+  if (c.report.isOpen()) c.report.startReach(c.currentReach, c.line.columns(13, 45));
   WRITE_T1(c.output, c.currentReach, c.line.columns(13, 45));
   c.reachClosed = false;
   WRITE_UB(c.output, c.currentReach, c.reaches, c.junctions);
@@ -119,16 +127,51 @@ void explainWriteError(CONVERSION& c, int error) {
               {"cannot write output file '", c.output.name(), "': ", platform::errorText(error)});
 }
 
+/// What the report says of a node type the deck does not carry.
+std::string_view skippedNodeName(int32_t type) {
+  switch (type) {
+    case 4: return " (multiple opening)";
+    case 5: return " (inline structure)";
+    case 6: return " (lateral structure)";
+    default: return "";
+  }
+}
+
+/// Counts a node the driver meets and tells what the deck leaves out of it.
+void noteNode(const CONVERSION& c, int32_t type) {
+  const Findings& f = c.findings;
+  if (!f.active()) return;
+  static constexpr Tally kTallies[] = {Tally::OTHER_NODE,  Tally::SECTION_NODE, Tally::CULVERT_NODE,
+                                       Tally::BRIDGE_NODE, Tally::NODE_TYPE_4,  Tally::NODE_TYPE_5,
+                                       Tally::NODE_TYPE_6};
+  f.count(type >= 1 && type <= 6 ? kTallies[type] : Tally::OTHER_NODE);
+  if (type == CROSS_SECTION_NODE || type == BRIDGE_NODE) return;
+  FIELD8 station = stationOf(c.line);
+  if (type == CULVERT_NODE) {
+    f.note(FindingKind::CULVERT, view(station),
+           "culvert node: the deck carries its comment banner only");
+    return;
+  }
+  f.note(FindingKind::NODE_SKIPPED, view(station),
+         DetailText()
+             .text("node of type ")
+             .number(type)
+             .text(skippedNodeName(type))
+             .text(": not converted, its lines are skipped")
+             .view());
+}
+
 /// Converts the node whose header line is in the line buffer.
 LineOutcome convertNode(CONVERSION& c) {
   int32_t type = readIntegerField(c.line.columns(24, 25));
   SECTION_RECORDS& r = c.records;
   int32_t status = 0;
+  noteNode(c, type);
   switch (type) {
     case CROSS_SECTION_NODE:
       writePendingSection(c);
       READ_SECTION(c.input, c.output, c.line, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues,
-                   r.lid, status);
+                   r.lid, status, c.findings);
       c.pending = true;
       // A section cut short by the next reach's key line ends there.
       if (status == REACH_KEY_MET) startReach(c);
@@ -139,7 +182,7 @@ LineOutcome convertNode(CONVERSION& c) {
     case BRIDGE_NODE:
       writeBanner(c.output, BRIDGE_BANNER, stationOf(c.line));
       if (!READ_BRIDGE(c.input, c.output, c.console, c.line, r.section, r.INEFFECTIVE, r.BLOCKED,
-                       r.nValues, r.lid, c.bridge, status, c.stop)) {
+                       r.nValues, r.lid, c.bridge, status, c.stop, c.findings)) {
         explainWhereReadingStopped(c);
         return LineOutcome::STOPPED;
       }
@@ -254,11 +297,26 @@ bool finishDeck(CONVERSION& c) {
   return true;
 }
 
+/// Starts the report once the run's files are settled.
+void beginReport(CONVERSION& c) {
+  if (!c.report.isOpen()) return;
+  c.findings = Findings(&c.report);
+  auto name = [](const NameText& text) {
+    std::string_view v(text.data(), text.size());
+    return v.substr(0, v.find_last_not_of(' ') + 1);
+  };
+  c.report.begin({name(c.files.input), name(c.files.output), c.sorted, PROGRAM_VERSION});
+  c.report.setNetwork(c.reaches, c.junctions);
+}
+
 void TOLVANE(CONVERSION& c) {
-  if (!OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.deck, c.stop)) return;
+  bool opened = OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.deck, c.stop,
+                          c.files, c.report);
+  beginReport(c);
+  if (!opened) return;
   copyStreamName(c.input.name(), c.inputName);
   if (!PREPROCESS_JUNCTIONS_AND_REACHES(c.input, c.scratch, c.console, c.reaches, c.junctions,
-                                        c.sorted, c.reachFiles, c.stop))
+                                        c.sorted, c.reachFiles, c.stop, c.findings))
     return;
   c.console.flush();
   c.reachTotal = c.reaches.REACH_COUNT;
@@ -279,6 +337,49 @@ void writeExplanation(const RunStop& stop, int errorFd) {
     n += part.size();
   }
   platform::writeAll(errorFd, line, n);
+}
+
+/// The last finding of a stopped run: why it stopped and what the deck lacks.
+void noteStop(CONVERSION& c) {
+  DetailText detail;
+  detail.text("the run stopped with status ").number(c.stop.status);
+  if (!explanationOf(c.stop).empty()) detail.text(": ").text(explanationOf(c.stop));
+  if (!c.output.isOpen() && c.currentReach == 0 && c.report.sectionsWritten() == 0) {
+    detail.text("; nothing of the input was converted");
+  } else if (c.currentReach == 0) {
+    detail.text("; the input was converted up to the stop, no reach was reached");
+  } else {
+    detail.text("; the deck ends inside reach ").number(c.currentReach);
+    if (c.reachTotal > c.currentReach)
+      detail.text(": reaches ").number(c.currentReach + 1).text(" to ").number(c.reachTotal);
+    if (c.reachTotal > c.currentReach) detail.text(" were never converted, nor the rest of this one");
+    else detail.text(", whose rest was never converted");
+  }
+  c.findings.note(FindingKind::RUN_STOPPED, "", detail.view());
+}
+
+/// Completes the report, after a stop too, and writes its console line.
+void finishReport(CONVERSION& c) {
+  if (!c.report.isOpen()) return;
+  if (c.stop.stopped)
+    noteStop(c);
+  else if (c.report.sectionsWritten() == 0)
+    c.findings.note(FindingKind::NO_SECTION, "",
+                    "the input holds no cross section the conversion could read: "
+                    "the deck carries no section");
+  if (c.report.finish() != 0) {
+    FreeLine().text("ERROR WRITING REPORT FILE").writeTo(c.console);
+    stopRun(c.stop, 1);
+    return;
+  }
+  std::string_view name(c.files.report.data(), c.files.report.size());
+  CardLine line;
+  line.raw(" REPORT WRITTEN TO ").raw(name.substr(0, name.find_last_not_of(' ') + 1)).raw(": ");
+  char counts[64];
+  int n = std::snprintf(counts, sizeof counts, "%lld DROPPED, %lld CHANGED",
+                        static_cast<long long>(c.report.droppedCount()),
+                        static_cast<long long>(c.report.changedCount()));
+  line.raw({counts, static_cast<size_t>(n)}).writeTo(c.console);
 }
 
 }  // namespace
@@ -320,6 +421,7 @@ int runTolvane(std::span<const char* const> arguments, int consoleFd, int answer
   c->output.close();
   discardDeckFile(c->deck);
   removeReachDirectory(c->reachFiles);
+  finishReport(*c);
   c->console.writeLine(c->stop.finalLine);
   c->console.flush();
   writeExplanation(c->stop, errorFd);

@@ -6,6 +6,7 @@
 #include "network/reachNames.h"
 #include "platform/errors.h"
 #include "platform/temporaryDirectory.h"
+#include "text/numbers.h"
 #include "text/reachKey.h"
 #include "text/stringUtils.h"
 
@@ -18,6 +19,9 @@ constexpr std::string_view kUpKey = "Up River,Reach=";
 constexpr std::string_view kDownKey = "Dn River,Reach=";
 constexpr std::string_view kJunctionEndKey = "Junc L&A=";
 constexpr std::string_view kReverseTextKey = "Reverse River Text";
+constexpr std::string_view kNodeHeaderKey = "Type RM Length";
+/// Reach names that the finding of a reach without its end names.
+constexpr int kReachesNamed = 12;
 
 /// How a phase (or a junction block) of the reading ended.
 enum class Reading { END_OF_INPUT, REACH_LINE, BLOCK_ENDED, STOPPED };
@@ -26,9 +30,11 @@ enum class Reading { END_OF_INPUT, REACH_LINE, BLOCK_ENDED, STOPPED };
 class PrePass {
  public:
   PrePass(InputStream& in, OutputStream& scratch, OutputStream& console, REACH_TABLE& reaches,
-          JUNCTION_TABLE& junctions, bool sorted, REACH_FILES& files, RunStop& stop)
+          JUNCTION_TABLE& junctions, bool sorted, REACH_FILES& files, RunStop& stop,
+          const Findings& findings)
       : in_(in), scratch_(scratch), console_(console), reaches_(reaches),
-        junctions_(junctions), sorted_(sorted), files_(files), stop_(stop) {}
+        junctions_(junctions), sorted_(sorted), files_(files), stop_(stop),
+        findings_(findings) {}
 
   bool run();
 
@@ -37,7 +43,8 @@ class PrePass {
   Reading junctionBlock();
   bool addEndName(int32_t j, int32_t& count, REACH_NAME_TEXT* names, std::string_view key);
   Reading reachPhase();
-  bool skipToReverseText();
+  bool skipToReverseText(const REACH_NAME_TEXT& name);
+  void noteNodeBeforeFirstReach();
   bool startReachFile(int32_t number, const LineBuffer& keyLine);
   void copyLine(const LineBuffer& line);
   bool endReading();
@@ -58,6 +65,7 @@ class PrePass {
   bool sorted_;
   REACH_FILES& files_;
   RunStop& stop_;
+  const Findings& findings_;
   LineBuffer line_;
 };
 
@@ -103,9 +111,26 @@ Reading PrePass::junctionPhase() {
       if (block != Reading::BLOCK_ENDED) return block;
     } else if (isReachKeyLine(line_)) {
       return Reading::REACH_LINE;
+    } else if (sorted_ && findings_.active() && line_.has(kNodeHeaderKey)) {
+      noteNodeBeforeFirstReach();
     }
   }
   return Reading::END_OF_INPUT;
+}
+
+// Sorted mode writes the reaches only: a node before the first reach key line
+// is in no reach file.
+void PrePass::noteNodeBeforeFirstReach() {
+  FIELD8 station = BLANK_FIELD8;
+  int n = 0;
+  SQUEEZE_BLANKS(line_.columns(28, 35), station, n);
+  findings_.note(FindingKind::BEFORE_FIRST_REACH, view(station),
+                 DetailText()
+                     .text("node of type ")
+                     .number(readIntegerField(line_.columns(24, 25)))
+                     .text(" before the first reach key line: sorted mode writes reaches only, "
+                           "so the deck does not carry it")
+                     .view());
 }
 
 Reading PrePass::junctionBlock() {
@@ -171,7 +196,7 @@ Reading PrePass::reachPhase() {
     takeName(keyLine.columns(static_cast<int>(REACH_KEY.size()) + 1, LINE_WIDTH), name);
     cleanName(name);
     // A reach cut off before its "Reverse River Text" stays counted but unfiled.
-    if (!skipToReverseText()) return Reading::END_OF_INPUT;
+    if (!skipToReverseText(name)) return Reading::END_OF_INPUT;
     int64_t key = 0;
     INSERTREACH(sorted_, name, number, reaches_, key, number);
     if (sorted_ && !startReachFile(number, keyLine)) return Reading::STOPPED;
@@ -191,9 +216,26 @@ Reading PrePass::reachPhase() {
   }
 }
 
-bool PrePass::skipToReverseText() {
-  while (in_.readLine(line_))
+bool PrePass::skipToReverseText(const REACH_NAME_TEXT& name) {
+  int32_t skipped = 0;
+  DetailText lost;
+  while (in_.readLine(line_)) {
     if (line_.has(kReverseTextKey)) return true;
+    if (!findings_.active() || !isReachKeyLine(line_)) continue;
+    REACH_NAME_TEXT later;
+    takeName(line_.columns(static_cast<int>(REACH_KEY.size()) + 1, LINE_WIDTH), later);
+    if (skipped < kReachesNamed) lost.text(", ").quoted({later.data(), later.size()});
+    else if (skipped == kReachesNamed) lost.text(", ...");
+    ++skipped;
+  }
+  if (!findings_.active()) return false;
+  DetailText detail;
+  detail.text("reach ").quoted({name.data(), name.size()});
+  detail.text(" has no \"Reverse River Text\" line: the first pass skipped the rest of the file");
+  if (sorted_) detail.text(", so the deck carries neither this reach nor any after it");
+  else detail.text(", so the network knows no reach after it");
+  detail.text("; reaches skipped: ").number(skipped).text(lost.view());
+  findings_.note(FindingKind::REACH_WITHOUT_END, "", detail.view());
   return false;
 }
 
@@ -265,6 +307,15 @@ void PrePass::connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names,
     }
     const JUNCTION_NAME_TEXT& junction = junctions_.JUNCTION_NAME[j];
     FreeLine().text(which).text({junction.data(), junction.size()}).writeTo(console_);
+    findings_.note(FindingKind::JUNCTION_NAME_UNMATCHED, "",
+                   DetailText()
+                       .text(numbers == junctions_.UP_REACHES[j] ? "upstream" : "downstream")
+                       .text(" reach ")
+                       .quoted({names[k].data(), names[k].size()})
+                       .text(" named at junction ")
+                       .quoted({junction.data(), junction.size()})
+                       .text(" matches no reach; the card that lists it carries 0")
+                       .view());
     FreeLine()
         .text(" was not found in data. RCHNAME=")
         .text({names[k].data(), names[k].size()})
@@ -277,8 +328,9 @@ void PrePass::connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names,
 bool PREPROCESS_JUNCTIONS_AND_REACHES(InputStream& in, OutputStream& scratch,
                                       OutputStream& console, REACH_TABLE& reaches,
                                       JUNCTION_TABLE& junctions, bool sorted,
-                                      REACH_FILES& files, RunStop& stop) {
-  return PrePass(in, scratch, console, reaches, junctions, sorted, files, stop).run();
+                                      REACH_FILES& files, RunStop& stop,
+                                      const Findings& findings) {
+  return PrePass(in, scratch, console, reaches, junctions, sorted, files, stop, findings).run();
 }
 
 }  // namespace tolvane

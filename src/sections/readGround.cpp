@@ -6,7 +6,7 @@
 namespace tolvane {
 
 void READ_GROUND(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SECTION& section,
-                 int32_t& status) {
+                 int32_t& status, const Findings& findings) {
   GROUND_PROFILE& ground = section.GROUND;
   int e = firstOf(line, '=');
   int p = lastDigit(line.content());
@@ -34,7 +34,7 @@ void READ_GROUND(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SEC
 
   int32_t kept = std::min(announced, 5 * read);
   if (kept > GROUND_CAPACITY) {
-    writeCapacityWarning(out, section.RM, GROUND_OVERFLOW);
+    writeCapacityWarning(out, section.RM, GROUND_OVERFLOW, findings);
     kept = GROUND_CAPACITY;
   }
   ground.NPTS = kept;

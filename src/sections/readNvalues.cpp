@@ -26,12 +26,13 @@ int32_t readFlag(std::string_view text) {
 /// The horizontally varying form: `count` triplets of start station, n value
 /// and a dropped third value; the start stations become end stations.
 void readVaryingValues(InputStream& in, OutputStream& out, LineBuffer& line, int32_t count,
-                       N_VALUE_SET& nValues, CROSS_SECTION& section, int32_t& status) {
+                       N_VALUE_SET& nValues, CROSS_SECTION& section, int32_t& status,
+                       const Findings& findings) {
   int32_t triplets = 0;
   READ3OF3(in, line, count, nValues.END_STA, nValues.N_VALUE, {}, triplets, status);
   int32_t kept = std::min(count, triplets);
   if (kept > N_VALUE_CAPACITY) {
-    writeCapacityWarning(out, section.RM, N_VALUE_OVERFLOW);
+    writeCapacityWarning(out, section.RM, N_VALUE_OVERFLOW, findings);
     kept = N_VALUE_CAPACITY;
   }
   nValues.COUNT = kept;
@@ -62,7 +63,7 @@ void readThreeValues(InputStream& in, LineBuffer& line, int32_t count, N_VALUE_S
 }  // namespace
 
 void READ_N_VALUES(InputStream& in, OutputStream& out, LineBuffer& line, N_VALUE_SET& nValues,
-                   CROSS_SECTION& section, int32_t& status) {
+                   CROSS_SECTION& section, int32_t& status, const Findings& findings) {
   std::string_view text = line.view();
   int e = firstOf(line, '=');
   int c1 = firstOf(line, ',');
@@ -75,7 +76,7 @@ void READ_N_VALUES(InputStream& in, OutputStream& out, LineBuffer& line, N_VALUE
   nValues.COUNT = 0;
   status = BLOCK_READ;
   if (nValues.MODE != 0)
-    readVaryingValues(in, out, line, count, nValues, section, status);
+    readVaryingValues(in, out, line, count, nValues, section, status, findings);
   else
     readThreeValues(in, line, count, nValues, status);
 }

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "deck/findings.h"
 #include "deck/streams.h"
 #include "sections/crossSection.h"
 #include "text/field8.h"
@@ -19,12 +20,12 @@ namespace tolvane {
 /// Reads the ground points announced by the "#Sta/Elev=" line in `line`;
 /// replaces GROUND as a block. Status 0, or 99 at the end of the input.
 void READ_GROUND(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SECTION& section,
-                 int32_t& status);
+                 int32_t& status, const Findings& findings);
 
 /// Reads the n values announced by the "#Mann=" line in `line`, ending the
 /// varying form at the section's last ground station. Status 0 or 99.
 void READ_N_VALUES(InputStream& in, OutputStream& out, LineBuffer& line, N_VALUE_SET& nValues,
-                   CROSS_SECTION& section, int32_t& status);
+                   CROSS_SECTION& section, int32_t& status, const Findings& findings);
 
 /// Reads the value lines of `count` triplets, nine fields a line, into A, B and
 /// C; entries beyond a list's size are read and dropped (an empty list drops
@@ -37,8 +38,9 @@ void READ3OF3(InputStream& in, LineBuffer& line, int32_t count, std::span<FIELD8
 void GET3STRINGS(std::string_view S, FIELD8& S1, FIELD8& S2, FIELD8& S3);
 
 /// Writes the comment card that a section over one of its capacities gets;
-/// `tail` says which capacity.
-void writeCapacityWarning(OutputStream& out, const FIELD8& RM, std::string_view tail);
+/// `tail` says which capacity. The finding carries the same words.
+void writeCapacityWarning(OutputStream& out, const FIELD8& RM, std::string_view tail,
+                          const Findings& findings);
 
 /// Warning tails for the three capacities.
 inline constexpr std::string_view GROUND_OVERFLOW =
@@ -73,11 +75,18 @@ inline int firstOf(const LineBuffer& line, char c) {
 
 /// Writes the roughness cards: the KH comment block, NH cards, one NC card, or
 /// the "No N Values" block.
-void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues);
+/// Field 1 of a continuation NH card cut short is told to `findings`.
+void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
+                    const Findings& findings);
 
 /// Writes the interpolation comment block (blanking the first "*" of RM) if
 /// RM holds a "*", then the X1 card.
-void WRITE_X1(OutputStream& out, CROSS_SECTION& section);
+/// A section number cut to 6 columns is told to `findings`.
+void WRITE_X1(OutputStream& out, CROSS_SECTION& section, const Findings& findings);
+
+/// The section number X1 carries: RM left-justified, cut to 6 characters,
+/// those right-justified (the first 6 characters of the result).
+FIELD8 x1SectionNumber(const FIELD8& RM);
 
 /// Writes the X3 card when either area pair is present; negates the blocked
 /// elevations in place.
@@ -85,7 +94,27 @@ void WRITE_X3(OutputStream& out, const AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKE
 
 /// Writes the GR cards, five points a card; the elevation opening each card
 /// is rewritten as the text field 1 shows.
-void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground);
+/// Opening elevations cut to field 1 are told to `findings`, one finding for
+/// the section with the count and the largest change.
+void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station,
+               const Findings& findings);
+
+/// Collects the values that field 1 cuts short across one section's cards:
+/// how many, and the largest change with its texts before and after.
+class CutTally {
+ public:
+  /// Looks at one value placed in field 1 and what the field shows of it.
+  void look(const FIELD8& value, std::string_view shown);
+  /// Tells `findings` when any value was cut: "<cuts> of <outOf> <what>".
+  void report(const Findings& findings, FindingKind kind, const FIELD8& station,
+              std::string_view what, int32_t outOf) const;
+
+ private:
+  int32_t cuts_ = 0;
+  double largest_ = -1;
+  FIELD8 before_ = BLANK_FIELD8;
+  FIELD8 after_ = BLANK_FIELD8;
+};
 
 /// Makes a blocked elevation negative in place: right-justified first, the
 /// 8th character dropped when all eight are used; a text holding "-" stays.

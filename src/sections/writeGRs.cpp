@@ -22,11 +22,14 @@ void fitOpeningElevation(FIELD8& elevation) {
 
 }  // namespace
 
-void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground) {
+void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station,
+               const Findings& findings) {
   RepeatingCard gr(out, "GR");
   int32_t count = std::min(ground.NPTS, GROUND_CAPACITY);
+  CutTally cuts;
   for (int32_t i = 0; i < count; ++i) {
     if (i % 5 == 0) {
+      if (findings.active()) cuts.look(ground.ELEV[i], fittedField1(ground.ELEV[i]));
       fitOpeningElevation(ground.ELEV[i]);
       gr.text(fittedField1(ground.ELEV[i]));
     } else {
@@ -35,6 +38,8 @@ void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground) {
     gr.text(view(ground.STA[i]));
   }
   gr.finish();
+  if (findings.active())
+    cuts.report(findings, FindingKind::GR_ELEVATION_CUT, station, "GR cards", (count + 4) / 5);
 }
 
 }  // namespace tolvane

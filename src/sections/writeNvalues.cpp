@@ -40,24 +40,31 @@ std::string_view lastStationInField1(const FIELD8& station, char (&room)[FIELD1_
 
 /// NH cards: the count, then value and end station of each n value; a value
 /// that opens a further card is fitted into its 6-column field 1.
-void writeNh(OutputStream& out, const N_VALUE_SET& nValues) {
+void writeNh(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
+             const Findings& findings) {
   RepeatingCard nh(out, "NH");
   nh.integer(nValues.COUNT);
   int32_t count = std::min(nValues.COUNT, N_VALUE_CAPACITY);
   int item = 1;
   char room[FIELD1_WIDTH];
+  CutTally cuts;
   auto place = [&](const FIELD8& value, bool lastStation) {
-    bool opensCard = item++ % 10 == 0;
-    if (!opensCard)
+    if (item++ % 10 != 0) {
       nh.text(view(value));
-    else
-      nh.text(lastStation ? lastStationInField1(value, room) : fittedField1(value));
+      return;
+    }
+    std::string_view shown = lastStation ? lastStationInField1(value, room) : fittedField1(value);
+    if (findings.active()) cuts.look(value, shown);
+    nh.text(shown);
   };
   for (int32_t i = 0; i < count; ++i) {
     place(nValues.N_VALUE[i], false);
     place(nValues.END_STA[i], i + 1 == nValues.COUNT);
   }
   nh.finish();
+  if (findings.active())
+    cuts.report(findings, FindingKind::NH_FIELD_CUT, station, "continuation NH cards",
+                (2 * count) / 10);
 }
 
 /// One NC card: left overbank (its last six characters), right overbank,
@@ -72,11 +79,12 @@ void writeNc(OutputStream& out, const N_VALUE_SET& nValues) {
 
 }  // namespace
 
-void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues) {
+void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
+                    const Findings& findings) {
   if (nValues.KH_FLAG == 1)
     writeBlankNc(out, "KH DATA NOT SUPPORTED IN MAVO. REPLACED WITH BLANK NC RECORD");
   else if (nValues.MODE != 0)
-    writeNh(out, nValues);
+    writeNh(out, nValues, station, findings);
   else if (nValues.COUNT != 0)
     writeNc(out, nValues);
   else

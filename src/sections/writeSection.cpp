@@ -1,17 +1,67 @@
 #include "sections/writeSection.h"
 
+#include <algorithm>
+
 #include "bridges/writeBT.h"
 #include "sections/sectionParts.h"
 
 namespace tolvane {
 
+namespace {
+
+/// The four fields of columns 25-56 of the X3 card, as WRITE_X3 places them.
+void x3Fields(const AREA_PAIR& INEFFECTIVE, const AREA_PAIR& BLOCKED, SectionCards& cards) {
+  cards.hasX3 = INEFFECTIVE.PRESENT || BLOCKED.PRESENT;
+  if (INEFFECTIVE.PRESENT) {
+    cards.x3[0] = INEFFECTIVE.LEFT_STA;
+    cards.x3[1] = INEFFECTIVE.LEFT_ELEV;
+    cards.x3[2] = INEFFECTIVE.RIGHT_STA;
+    cards.x3[3] = INEFFECTIVE.RIGHT_ELEV;
+  }
+  if (BLOCKED.PRESENT) {
+    if (!isBlank(view(BLOCKED.LEFT_STA))) {
+      cards.x3[0] = BLOCKED.LEFT_STA;
+      cards.x3[1] = BLOCKED.LEFT_ELEV;
+    }
+    if (!isBlank(view(BLOCKED.RIGHT_STA))) {
+      cards.x3[2] = BLOCKED.RIGHT_STA;
+      cards.x3[3] = BLOCKED.RIGHT_ELEV;
+    }
+  }
+}
+
+}  // namespace
+
 void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE,
-                   AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid) {
-  WRITE_N_VALUES(out, nValues);
-  WRITE_X1(out, section);
+                   AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid,
+                   const Findings& findings, SectionRole role) {
+  const FIELD8 station = section.RM;  // WRITE_X1 blanks its "*"
+  WRITE_N_VALUES(out, nValues, station, findings);
+  WRITE_X1(out, section, findings);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
   if (lid.COUNT > 0) WRITE_LID(out, lid);
-  WRITE_GRS(out, section.GROUND);
+  WRITE_GRS(out, section.GROUND, station, findings);
+  if (!findings.active()) return;
+
+  SectionCards cards;
+  cards.role = role;
+  cards.station = station;
+  FIELD8 number = x1SectionNumber(section.RM);
+  cards.number = view(number).substr(0, 6);
+  cards.sta = section.GROUND.STA;
+  cards.elev = section.GROUND.ELEV;
+  cards.points = std::min(section.GROUND.NPTS, GROUND_CAPACITY);
+  cards.bankLeft = section.BANK_LEFT;
+  cards.bankRight = section.BANK_RIGHT;
+  cards.lengthChannel = section.LENGTH_CHANNEL;
+  x3Fields(INEFFECTIVE, BLOCKED, cards);
+  if (lid.COUNT > 0) {
+    cards.lidSta = lid.COL1;
+    cards.lidTop = lid.COL2;
+    cards.lidLow = lid.COL3;
+    cards.lidPoints = std::min(lid.COUNT, LID_CAPACITY);
+  }
+  findings.written(cards);
 }
 
 }  // namespace tolvane

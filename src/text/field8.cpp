@@ -15,6 +15,7 @@ void LineBuffer::assign(std::string_view data) {
   std::memcpy(text, data.data(), n);
   std::memset(text + n, ' ', LINE_WIDTH - n);
   length = static_cast<int>(n);
+  cut = data.size() > LINE_WIDTH;
 }
 
 }  // namespace tolvane

@@ -36,6 +36,8 @@ inline constexpr int LINE_WIDTH = 132;
 struct LineBuffer {
   char text[LINE_WIDTH];
   int length = 0;
+  /// True when the line itself was longer than 132 characters.
+  bool cut = false;
 
   /// The whole 132-character buffer.
   std::string_view view() const { return {text, LINE_WIDTH}; }

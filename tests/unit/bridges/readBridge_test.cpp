@@ -62,10 +62,10 @@ struct BridgeRun {
     while (in.readLine(line)) {
       if (!line.has("Type RM Length")) continue;
       if (line.columns(25, 25) == "1") {
-        READ_SECTION(in, out, line, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid, status);
+        READ_SECTION(in, out, line, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid, status, Findings());
       } else if (line.columns(25, 25) == "3") {
         return READ_BRIDGE(in, out, consoleFile.stream(), line, r.section, r.INEFFECTIVE, r.BLOCKED,
-                           r.nValues, r.lid, *bridge, status, stop);
+                           r.nValues, r.lid, *bridge, status, stop, Findings());
       }
     }
     ADD_FAILURE() << "no bridge in the geometry";

@@ -94,7 +94,7 @@ class NetworkTest : public ::testing::Test {
     bool hadTmpdir = std::getenv("TMPDIR") != nullptr;
     setenv("TMPDIR", tmpdir ? tmpdir : tmp_.c_str(), 1);
     bool ok = PREPROCESS_JUNCTIONS_AND_REACHES(input_->stream(), scratch_, console_->stream(),
-                                               reaches_, junctions_, sorted, files_, stop_);
+                                               reaches_, junctions_, sorted, files_, stop_, Findings());
     if (hadTmpdir) setenv("TMPDIR", saved.c_str(), 1);
     else unsetenv("TMPDIR");
     return ok;

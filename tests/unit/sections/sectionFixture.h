@@ -55,7 +55,7 @@ class SectionTest : public ::testing::Test {
     line.assign(header);
     int32_t status = -1;
     READ_SECTION(in.stream(), out.stream(), line, records.section, records.INEFFECTIVE,
-                 records.BLOCKED, records.nValues, records.lid, status);
+                 records.BLOCKED, records.nValues, records.lid, status, Findings());
     deck = out.contents();
     return status;
   }
@@ -64,7 +64,7 @@ class SectionTest : public ::testing::Test {
   std::string writeSection() {
     OutputFile out;
     WRITE_SECTION(out.stream(), records.section, records.INEFFECTIVE, records.BLOCKED,
-                  records.nValues, records.lid);
+                  records.nValues, records.lid, Findings(), SectionRole::SECTION);
     return out.contents();
   }
 

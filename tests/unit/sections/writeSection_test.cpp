@@ -16,12 +16,12 @@ class WriteSection : public SectionTest {
  protected:
   std::string writeNValues() {
     OutputFile out;
-    WRITE_N_VALUES(out.stream(), records.nValues);
+    WRITE_N_VALUES(out.stream(), records.nValues, records.section.RM, Findings());
     return out.contents();
   }
   std::string writeX1() {
     OutputFile out;
-    WRITE_X1(out.stream(), records.section);
+    WRITE_X1(out.stream(), records.section, Findings());
     return out.contents();
   }
   std::string writeX3() {
@@ -31,7 +31,7 @@ class WriteSection : public SectionTest {
   }
   std::string writeGRs() {
     OutputFile out;
-    WRITE_GRS(out.stream(), records.section.GROUND);
+    WRITE_GRS(out.stream(), records.section.GROUND, records.section.RM, Findings());
     return out.contents();
   }
   void setPair(AREA_PAIR& pair, std::string_view leftSta, std::string_view leftElev,

@@ -1,0 +1,104 @@
+#include "deck/findings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace tolvane {
+
+namespace {
+
+struct KindText {
+  std::string_view name;
+  bool change;
+};
+
+constexpr KindText kKinds[FINDING_KIND_COUNT] = {
+    {"gr-elevation-cut", true},
+    {"nh-field-cut", true},
+    {"section-number-cut", true},
+    {"section-number-shared", true},
+    {"deck-value-rewritten", true},
+    {"description-cut", true},
+    {"ineffective-not-carried", false},
+    {"permanent-ineffective", false},
+    {"blocked-not-carried", false},
+    {"levee", false},
+    {"coefficients", false},
+    {"culvert", false},
+    {"node-skipped", false},
+    {"pier-width-varies", false},
+    {"abutment", false},
+    {"capacity", false},
+    {"no-section-end", false},
+    {"bridge-at-reach-end", false},
+    {"before-first-reach", false},
+    {"reach-without-end", false},
+    {"junction-name-unmatched", false},
+    {"no-section", false},
+    {"run-stopped", false},
+};
+
+}  // namespace
+
+std::string_view findingName(FindingKind kind) { return kKinds[static_cast<int>(kind)].name; }
+
+bool findingIsChange(FindingKind kind) { return kKinds[static_cast<int>(kind)].change; }
+
+DetailText& DetailText::text(std::string_view item) {
+  size_t n = item.size() < kCapacity - length_ ? item.size() : kCapacity - length_;
+  std::memcpy(buffer_ + length_, item.data(), n);
+  length_ += n;
+  return *this;
+}
+
+DetailText& DetailText::quoted(std::string_view value) {
+  return text("\"").text(withoutBlanks(value)).text("\"");
+}
+
+DetailText& DetailText::number(int64_t value) {
+  char digits[24];
+  int n = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
+  return text({digits, static_cast<size_t>(n)});
+}
+
+DetailText& DetailText::amount(double value) {
+  char digits[32];
+  int n = std::snprintf(digits, sizeof digits, "%.6g", value);
+  return text({digits, static_cast<size_t>(n)});
+}
+
+std::string_view withoutBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return text.substr(0, 0);
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool decimalValue(std::string_view text, double& value) {
+  text = withoutBlanks(text);
+  // Only a plain decimal number is taken: sign, digits, point, exponent.
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  int digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++digits;
+  if (i < text.size() && text[i] == '.')
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++digits;
+  if (digits == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    int exponentDigits = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++exponentDigits;
+    if (exponentDigits == 0) return false;
+  }
+  if (i != text.size()) return false;
+  char copy[72];
+  if (text.size() >= sizeof copy) return false;
+  std::memcpy(copy, text.data(), text.size());
+  copy[text.size()] = '\0';
+  value = std::strtod(copy, nullptr);
+  return std::isfinite(value);
+}
+
+}  // namespace tolvane

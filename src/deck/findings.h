@@ -1,0 +1,149 @@
+#pragma once
+// What the conversion cut or left out, told by the readers and writers as it
+// happens. Without a receiver every call is one test of a null pointer.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "text/field8.h"
+
+namespace tolvane {
+
+/// The kinds of finding, in the order the report lists them.
+enum class FindingKind : uint8_t {
+  GR_ELEVATION_CUT,
+  NH_FIELD_CUT,
+  SECTION_NUMBER_CUT,
+  SECTION_NUMBER_SHARED,
+  DECK_VALUE_REWRITTEN,
+  DESCRIPTION_CUT,
+  INEFFECTIVE_NOT_CARRIED,
+  PERMANENT_INEFFECTIVE,
+  BLOCKED_NOT_CARRIED,
+  LEVEE,
+  COEFFICIENTS,
+  CULVERT,
+  NODE_SKIPPED,
+  PIER_WIDTH_VARIES,
+  ABUTMENT,
+  CAPACITY,
+  NO_SECTION_END,
+  BRIDGE_AT_REACH_END,
+  BEFORE_FIRST_REACH,
+  REACH_WITHOUT_END,
+  JUNCTION_NAME_UNMATCHED,
+  NO_SECTION,
+  RUN_STOPPED,
+};
+
+/// Number of finding kinds.
+inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::RUN_STOPPED) + 1;
+
+/// The name a finding row carries ("gr-elevation-cut", ...).
+std::string_view findingName(FindingKind kind);
+/// True when the deck carries the item altered; false when it does not carry it.
+bool findingIsChange(FindingKind kind);
+
+/// Things the report counts besides the findings.
+enum class Tally : uint8_t {
+  SECTION_NODE,
+  CULVERT_NODE,
+  BRIDGE_NODE,
+  NODE_TYPE_4,
+  NODE_TYPE_5,
+  NODE_TYPE_6,
+  OTHER_NODE,
+  PIER,
+  DESCRIPTION_LINE,
+};
+
+/// Number of tallies.
+inline constexpr int TALLY_COUNT = static_cast<int>(Tally::DESCRIPTION_LINE) + 1;
+
+/// Which section of the deck a set of cards belongs to.
+enum class SectionRole : uint8_t { SECTION, UPSTREAM_FACE, DOWNSTREAM_FACE };
+
+/// The cards of one section as the deck carries them (views into the records,
+/// valid during the call only). Lists are 0-based.
+struct SectionCards {
+  SectionRole role = SectionRole::SECTION;
+  FIELD8 station = BLANK_FIELD8;  ///< the station as read, "*" included
+  std::string_view number;        ///< X1 field 1, 6 columns
+  const FIELD8* sta = nullptr;
+  const FIELD8* elev = nullptr;  ///< the opening elevation of each GR card as written
+  int32_t points = 0;
+  FIELD8 bankLeft = BLANK_FIELD8;
+  FIELD8 bankRight = BLANK_FIELD8;
+  FIELD8 lengthChannel = BLANK_FIELD8;
+  bool hasX3 = false;
+  FIELD8 x3[4] = {BLANK_FIELD8, BLANK_FIELD8, BLANK_FIELD8, BLANK_FIELD8};  ///< cols 25-56
+  const FIELD8* lidSta = nullptr;
+  const FIELD8* lidTop = nullptr;
+  const FIELD8* lidLow = nullptr;
+  int32_t lidPoints = 0;
+};
+
+/// The receiver of findings: the conversion report.
+class FindingSink {
+ public:
+  /// One finding at a station (as read, blanks squeezed out; may be blank).
+  virtual void finding(FindingKind kind, std::string_view station, std::string_view detail) = 0;
+  /// One section's cards have been written.
+  virtual void sectionWritten(const SectionCards& cards) = 0;
+  /// Counts one more of `what`.
+  virtual void tally(Tally what) = 0;
+
+ protected:
+  ~FindingSink() = default;
+};
+
+/// What the readers and writers hold: a receiver, or none.
+class Findings {
+ public:
+  Findings() = default;
+  explicit Findings(FindingSink* sink) : sink_(sink) {}
+
+  /// True when someone listens; callers skip work done only for the report.
+  bool active() const { return sink_ != nullptr; }
+  void note(FindingKind kind, std::string_view station, std::string_view detail) const {
+    if (sink_) sink_->finding(kind, station, detail);
+  }
+  void written(const SectionCards& cards) const {
+    if (sink_) sink_->sectionWritten(cards);
+  }
+  void count(Tally what) const {
+    if (sink_) sink_->tally(what);
+  }
+
+ private:
+  FindingSink* sink_ = nullptr;
+};
+
+/// A finding's detail text, assembled in place; what does not fit is cut.
+class DetailText {
+ public:
+  /// Appends text as it is.
+  DetailText& text(std::string_view item);
+  /// Appends a value in double quotes, its surrounding blanks dropped.
+  DetailText& quoted(std::string_view value);
+  /// Appends a decimal integer.
+  DetailText& number(int64_t value);
+  /// Appends a difference of two decimal texts, as a decimal text.
+  DetailText& amount(double value);
+  std::string_view view() const { return {buffer_, length_}; }
+  bool empty() const { return length_ == 0; }
+
+ private:
+  static constexpr size_t kCapacity = 480;
+  char buffer_[kCapacity];
+  size_t length_ = 0;
+};
+
+/// The text of a field without its surrounding blanks.
+std::string_view withoutBlanks(std::string_view text);
+
+/// Reads a decimal text ("-12.5", "1e3") as a double; false when it is none.
+bool decimalValue(std::string_view text, double& value);
+
+}  // namespace tolvane

@@ -1,0 +1,617 @@
+#include "report/conversionReport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "report/bridgeFace.h"
+#include "report/bridgePicture.h"
+#include "report/htmlText.h"
+#include "report/longProfile.h"
+
+namespace tolvane {
+
+namespace {
+
+/// Sections of one reach whose X1 numbers are compared.
+constexpr int32_t kNumberCapacity = 1 << 16;
+/// Points a long profile keeps; beyond, every second point is dropped.
+constexpr int32_t kProfileCapacity = 1 << 14;
+/// Other sections a shared-number finding names.
+constexpr int kSharersNamed = 12;
+/// Length of a reach name on the T1 card.
+constexpr size_t kReachNameLength = 33;
+
+/// One section's X1 number, remembered for the rest of its reach.
+struct NumberEntry {
+  char number[6];
+  char station[8];
+  int32_t seq;
+};
+
+bool byNumberThenSeq(const NumberEntry& a, const NumberEntry& b) {
+  int c = std::memcmp(a.number, b.number, sizeof a.number);
+  return c != 0 ? c < 0 : a.seq < b.seq;
+}
+
+bool sameStation(const NumberEntry& a, const NumberEntry& b) {
+  return std::memcmp(a.station, b.station, sizeof a.station) == 0;
+}
+
+std::string_view stationOf(const NumberEntry& e) {
+  return withoutBlanks({e.station, sizeof e.station});
+}
+
+/// Reads a field of the deck as a number; false when it holds none.
+bool fieldValue(const FIELD8& field, float& value) {
+  double v = 0;
+  if (!decimalValue(view(field), v) || !std::isfinite(v)) return false;
+  value = static_cast<float>(v);
+  return true;
+}
+
+/// The value a GR elevation shows on its card: an opening elevation keeps
+/// only the first 6 characters that field 1 holds.
+bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
+  if (i % 5 != 0) return fieldValue(cards.elev[i], value);
+  std::string_view shown = withoutBlanks(view(cards.elev[i]));
+  double v = 0;
+  if (!decimalValue(shown.substr(0, 6), v) || !std::isfinite(v)) return false;
+  value = static_cast<float>(v);
+  return true;
+}
+
+void fillFace(const SectionCards& cards, BridgeFace& face) {
+  face.station = cards.station;
+  face.groundCount = 0;
+  for (int32_t i = 0; i < cards.points && face.groundCount < FACE_POINTS; ++i) {
+    GroundPoint& p = face.ground[face.groundCount];
+    if (fieldValue(cards.sta[i], p.station) && groundElevation(cards, i, p.elevation))
+      ++face.groundCount;
+  }
+  face.lidCount = 0;
+  for (int32_t i = 0; i < cards.lidPoints && face.lidCount < FACE_POINTS; ++i) {
+    LidPoint& p = face.lid[face.lidCount];
+    if (fieldValue(cards.lidSta[i], p.station) && fieldValue(cards.lidTop[i], p.top) &&
+        fieldValue(cards.lidLow[i], p.low))
+      ++face.lidCount;
+  }
+  face.hasBanks = fieldValue(cards.bankLeft, face.bankLeft) &&
+                  fieldValue(cards.bankRight, face.bankRight);
+  // A blocked area stands on X3 with its elevation negated; the picture
+  // draws it at its height.
+  IneffectiveSide& left = face.ineffectiveLeft;
+  IneffectiveSide& right = face.ineffectiveRight;
+  left.present = cards.hasX3 && fieldValue(cards.x3[0], left.station) &&
+                 fieldValue(cards.x3[1], left.elevation);
+  right.present = cards.hasX3 && fieldValue(cards.x3[2], right.station) &&
+                  fieldValue(cards.x3[3], right.elevation);
+  left.elevation = std::fabs(left.elevation);
+  right.elevation = std::fabs(right.elevation);
+}
+
+/// The points of one reach's long profile, kept in memory.
+class ProfileBuffer final : public ProfileSource {
+ public:
+  ProfileBuffer(const ProfilePoint* points, int32_t count) : points_(points), count_(count) {}
+  bool rewind() override {
+    at_ = 0;
+    return true;
+  }
+  bool next(ProfilePoint& point) override {
+    if (at_ >= count_) return false;
+    point = points_[at_++];
+    return true;
+  }
+
+ private:
+  const ProfilePoint* points_;
+  int32_t count_;
+  int32_t at_ = 0;
+};
+
+constexpr std::string_view kStyle =
+    "body{font-family:sans-serif;font-size:14px;line-height:1.4;color:#222;margin:1.5em auto;"
+    "max-width:78em;padding:0 1em}"
+    "h1{font-size:1.6em}h2{font-size:1.3em;border-bottom:1px solid #999;margin-top:2em}"
+    "table{border-collapse:collapse;margin:0.5em 0}"
+    "th,td{border:1px solid #bbb;padding:0.2em 0.5em;text-align:left;vertical-align:top}"
+    "th{background:#eee}td.n{text-align:right}"
+    "tr.reach th{background:#dde6f0}"
+    "tr.dropped td:nth-child(4){color:#a00;font-weight:bold}"
+    "tr.changed td:nth-child(4){color:#850;font-weight:bold}"
+    "td.detail{font-family:monospace;font-size:0.95em;word-break:break-word}"
+    "figure{margin:1em 0;page-break-inside:avoid}figcaption{font-weight:bold}"
+    "svg{max-width:100%;height:auto;background:#fff}"
+    "@media print{body{max-width:none}h2{page-break-after:avoid}}";
+
+}  // namespace
+
+struct ConversionReport::Tables {
+  char input[33] = {};
+  char deck[33] = {};
+  bool sorted = false;
+
+  int64_t kinds[FINDING_KIND_COUNT] = {};
+  int64_t tallies[TALLY_COUNT] = {};
+  int64_t sharedGroups = 0;
+  int64_t sectionsOut = 0;
+  int64_t interpolatedOut = 0;
+  int64_t facesOut = 0;
+
+  int32_t currentReach = 0;
+  int32_t reachesStarted = 0;
+  bool rowsOpen = false;
+  char reachName[REACH_CAPACITY + 1][kReachNameLength] = {};
+  struct PerReach {
+    int32_t sections = 0;
+    int32_t bridges = 0;
+    int32_t findings = 0;
+  } perReach[REACH_CAPACITY + 1];
+  const REACH_TABLE* reaches = nullptr;
+  const JUNCTION_TABLE* junctions = nullptr;
+
+  NumberEntry numbers[kNumberCapacity];
+  int32_t numberCount = 0;
+  int32_t seq = 0;
+
+  ProfilePoint profile[kProfileCapacity];
+  int32_t profileCount = 0;
+  bool findingPending = false;  // findings since the last section written
+  bool culvertPending = false;  // a culvert since the last section written
+  float distance = 0;
+
+  BridgeFace upstream;
+  BridgeFace downstream;
+  bool upstreamPending = false;
+  int pictureId = 0;
+
+  PerReach& reach() { return perReach[std::min(currentReach, REACH_CAPACITY)]; }
+};
+
+ConversionReport::ConversionReport() = default;
+ConversionReport::~ConversionReport() = default;
+
+int ConversionReport::open(const char* path) {
+  if (int rc = findings_.create()) return rc;
+  if (int rc = pictures_.create()) return rc;
+  if (int rc = file_.create(path)) return rc;
+  t_ = std::make_unique<Tables>();
+  return 0;
+}
+
+int64_t ConversionReport::sectionsWritten() const { return t_->sectionsOut; }
+
+int64_t ConversionReport::droppedCount() const {
+  int64_t n = 0;
+  for (int k = 0; k < FINDING_KIND_COUNT; ++k)
+    if (!findingIsChange(static_cast<FindingKind>(k))) n += t_->kinds[k];
+  return n;
+}
+
+int64_t ConversionReport::changedCount() const {
+  int64_t n = 0;
+  for (int k = 0; k < FINDING_KIND_COUNT; ++k)
+    if (findingIsChange(static_cast<FindingKind>(k))) n += t_->kinds[k];
+  return n;
+}
+
+void ConversionReport::begin(const ReportHeader& header) {
+  OutputStream& o = file_;
+  o.write("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n");
+  o.write("<meta charset=\"utf-8\"/>\n<title>Conversion report: ");
+  writeEscaped(o, header.input);
+  o.write("</title>\n<style>");
+  o.write(kStyle);
+  o.write("</style>\n</head>\n<body>\n<h1>Conversion report</h1>\n<table class=\"header\">\n");
+  auto row = [&](std::string_view name, std::string_view value) {
+    o.write("<tr><th>");
+    o.write(name);
+    o.write("</th><td>");
+    writeEscaped(o, value);
+    o.write("</td></tr>\n");
+  };
+  row("Input", header.input);
+  row("Deck", header.deck);
+  row("Mode", header.sorted ? "sorted (SORTREACHES on)" : "unsorted (input order)");
+  row("Program", header.version);
+  o.write("</table>\n");
+}
+
+void ConversionReport::setNetwork(const REACH_TABLE& reaches, const JUNCTION_TABLE& junctions) {
+  t_->reaches = &reaches;
+  t_->junctions = &junctions;
+}
+
+void ConversionReport::startReach(int32_t number, std::string_view name) {
+  endReach();
+  t_->currentReach = number;
+  t_->reachesStarted = std::max(t_->reachesStarted, number);
+  if (number <= REACH_CAPACITY) {
+    char* slot = t_->reachName[number];
+    std::memset(slot, ' ', kReachNameLength);
+    std::memcpy(slot, name.data(), std::min(name.size(), kReachNameLength));
+  }
+}
+
+void ConversionReport::finding(FindingKind kind, std::string_view station,
+                               std::string_view detail) {
+  ++t_->kinds[static_cast<int>(kind)];
+  ++t_->reach().findings;
+  t_->findingPending = true;
+  if (kind == FindingKind::CULVERT) t_->culvertPending = true;
+  writeRow(kind, station, detail);
+}
+
+void ConversionReport::writeRow(FindingKind kind, std::string_view station,
+                                std::string_view detail) {
+  OutputStream& o = findings_.stream();
+  int32_t reach = t_->currentReach;
+  if (!t_->rowsOpen) {
+    t_->rowsOpen = true;
+    o.write("<tbody>\n<tr class=\"reach\"><th colspan=\"5\">");
+    if (reach == 0) {
+      o.write("Before the first reach");
+    } else {
+      o.write("Reach ");
+      writeNumber(o, reach);
+      if (reach <= REACH_CAPACITY) {
+        o.write(": ");
+        writeEscaped(o, withoutBlanks({t_->reachName[reach], kReachNameLength}));
+      }
+    }
+    o.write("</th></tr>\n");
+  }
+  bool change = findingIsChange(kind);
+  station = withoutBlanks(station);
+  o.write("<tr data-kind=\"");
+  o.write(findingName(kind));
+  o.write("\" data-rm=\"");
+  writeEscaped(o, station);
+  o.write("\" data-reach=\"");
+  writeNumber(o, reach);
+  o.write(change ? "\" class=\"changed\"><td class=\"n\">" : "\" class=\"dropped\"><td class=\"n\">");
+  writeNumber(o, reach);
+  o.write("</td><td>");
+  writeEscaped(o, station);
+  o.write("</td><td>");
+  o.write(findingName(kind));
+  o.write(change ? "</td><td>CHANGED</td><td class=\"detail\">"
+                 : "</td><td>DROPPED</td><td class=\"detail\">");
+  writeEscaped(o, detail);
+  o.write("</td></tr>\n");
+}
+
+void ConversionReport::tally(Tally what) { ++t_->tallies[static_cast<int>(what)]; }
+
+void ConversionReport::sectionWritten(const SectionCards& cards) {
+  Tables& t = *t_;
+  if (cards.role == SectionRole::SECTION) {
+    if (t.upstreamPending) flushBridge();
+    ++t.reach().sections;
+    ++t.sectionsOut;
+    if (std::memchr(cards.station.data(), '*', cards.station.size())) ++t.interpolatedOut;
+  } else {
+    ++t.facesOut;
+  }
+  if (cards.role == SectionRole::UPSTREAM_FACE) {
+    flushBridge();
+    ++t.reach().bridges;
+    fillFace(cards, t.upstream);
+    t.upstreamPending = true;
+  } else if (cards.role == SectionRole::DOWNSTREAM_FACE && t.upstreamPending) {
+    fillFace(cards, t.downstream);
+    t.upstreamPending = false;
+    drawBridge(false);
+  }
+  noteSectionNumber(cards);
+  addProfilePoint(cards);
+}
+
+void ConversionReport::flushBridge() {
+  if (!t_->upstreamPending) return;
+  t_->upstreamPending = false;
+  // The deck carries no downstream face: the picture shows an empty one.
+  BridgeFace& empty = t_->downstream;
+  empty.station = t_->upstream.station;
+  empty.groundCount = empty.lidCount = 0;
+  empty.hasBanks = false;
+  empty.ineffectiveLeft.present = empty.ineffectiveRight.present = false;
+  drawBridge(true);
+}
+
+void ConversionReport::drawBridge(bool upstreamOnly) {
+  Tables& t = *t_;
+  DetailText title;
+  title.text("Bridge at RM ").text(withoutBlanks(view(t.upstream.station)));
+  title.text(t.currentReach > 0 ? " in reach " : " before the first reach");
+  if (t.currentReach > 0) title.number(t.currentReach);
+  if (upstreamOnly) title.text(" (the deck carries its upstream face only)");
+  writeBridgePicture(pictures_.stream(), t.upstream, t.downstream, title.view(), ++t.pictureId);
+}
+
+void ConversionReport::noteSectionNumber(const SectionCards& cards) {
+  Tables& t = *t_;
+  if (t.numberCount == kNumberCapacity || cards.number.size() != 6) return;
+  NumberEntry e;
+  std::memcpy(e.number, cards.number.data(), sizeof e.number);
+  std::memcpy(e.station, cards.station.data(), sizeof e.station);
+  e.seq = t.seq++;
+  if (t.numberCount > 0) {
+    const NumberEntry& last = t.numbers[t.numberCount - 1];
+    if (sameStation(last, e)) return;  // a bridge's two faces, or a section written twice
+  }
+  t.numbers[t.numberCount++] = e;
+}
+
+void ConversionReport::reportSharedNumbers() {
+  Tables& t = *t_;
+  NumberEntry* all = t.numbers;
+  std::sort(all, all + t.numberCount, byNumberThenSeq);
+  for (int32_t a = 0; a < t.numberCount;) {
+    int32_t b = a + 1;
+    while (b < t.numberCount && std::memcmp(all[a].number, all[b].number, 6) == 0) ++b;
+    // The distinct stations of the run, each at its first appearance.
+    int32_t distinct = 0;
+    for (int32_t i = a; i < b; ++i) {
+      bool seen = false;
+      for (int32_t k = a; k < i && !seen; ++k) seen = sameStation(all[k], all[i]);
+      if (seen) {
+        all[i].seq = -1;
+      } else {
+        ++distinct;
+      }
+    }
+    if (distinct >= 2) {
+      ++t.sharedGroups;
+      for (int32_t i = a; i < b; ++i) {
+        if (all[i].seq < 0) continue;
+        DetailText detail;
+        detail.text("X1 number ").quoted({all[i].number, 6}).text(" is also carried by ");
+        int named = 0;
+        for (int32_t k = a; k < b; ++k) {
+          if (k == i || all[k].seq < 0) continue;
+          if (named == kSharersNamed) {
+            detail.text(", ...");
+            break;
+          }
+          detail.text(named++ ? ", " : "").quoted(stationOf(all[k]));
+        }
+        finding(FindingKind::SECTION_NUMBER_SHARED, stationOf(all[i]), detail.view());
+      }
+    }
+    a = b;
+  }
+  t.numberCount = 0;
+}
+
+void ConversionReport::addProfilePoint(const SectionCards& cards) {
+  Tables& t = *t_;
+  ProfilePoint point;
+  point.distance = t.distance;
+  point.lowestElevation = std::nanf("");
+  for (int32_t i = 0; i < cards.points; ++i) {
+    float y = 0;
+    if (groundElevation(cards, i, y) && !(y >= point.lowestElevation)) point.lowestElevation = y;
+  }
+  point.station = makeField8(withoutBlanks(view(cards.station)));
+  point.bridge = cards.role != SectionRole::SECTION;
+  point.culvert = t.culvertPending;
+  point.hasFindings = t.findingPending;
+  t.culvertPending = t.findingPending = false;
+  float length = 0;
+  if (fieldValue(cards.lengthChannel, length)) t.distance += length;
+
+  if (t.profileCount == kProfileCapacity) {
+    // Full: every two neighbours become one, keeping the lower ground and
+    // both points' marks, so the picture still shows the deepest places.
+    for (int32_t i = 0; i < kProfileCapacity / 2; ++i) {
+      ProfilePoint merged = t.profile[2 * i];
+      const ProfilePoint& other = t.profile[2 * i + 1];
+      if (other.lowestElevation < merged.lowestElevation ||
+          std::isnan(merged.lowestElevation))
+        merged.lowestElevation = other.lowestElevation;
+      merged.bridge |= other.bridge;
+      merged.culvert |= other.culvert;
+      merged.hasFindings |= other.hasFindings;
+      t.profile[i] = merged;
+    }
+    t.profileCount = kProfileCapacity / 2;
+  }
+  t.profile[t.profileCount++] = point;
+}
+
+void ConversionReport::drawProfile() {
+  Tables& t = *t_;
+  if (t.profileCount == 0) return;
+  DetailText title;
+  if (t.currentReach == 0) {
+    title.text("Long profile before the first reach");
+  } else {
+    title.text("Long profile of reach ").number(t.currentReach);
+    if (t.currentReach <= REACH_CAPACITY)
+      title.text(": ").text(withoutBlanks({t.reachName[t.currentReach], kReachNameLength}));
+  }
+  ProfileBuffer points(t.profile, t.profileCount);
+  writeLongProfile(pictures_.stream(), points, title.view(), ++t.pictureId);
+}
+
+void ConversionReport::endReach() {
+  Tables& t = *t_;
+  reportSharedNumbers();
+  flushBridge();
+  drawProfile();
+  if (t.rowsOpen) findings_.stream().write("</tbody>\n");
+  t.rowsOpen = false;
+  t.profileCount = 0;
+  t.findingPending = t.culvertPending = false;
+  t.distance = 0;
+}
+
+void ConversionReport::writeSummary() {
+  OutputStream& o = file_;
+  const Tables& t = *t_;
+  auto row = [&](std::string_view what, int64_t in, int64_t out) {
+    o.write("<tr><th>");
+    o.write(what);
+    o.write("</th><td class=\"n\">");
+    if (in >= 0) writeNumber(o, in);
+    o.write("</td><td class=\"n\">");
+    if (out >= 0) writeNumber(o, out);
+    o.write("</td></tr>\n");
+  };
+  auto tally = [&](Tally what) { return t.tallies[static_cast<int>(what)]; };
+  int64_t sections = 0, bridges = 0;
+  for (const auto& r : t.perReach) {
+    sections += r.sections;
+    bridges += r.bridges;
+  }
+  o.write("<h2>Summary</h2>\n<table class=\"summary\">\n"
+          "<tr><th></th><th>in the geometry file</th><th>in the deck</th></tr>\n");
+  row("reaches", t.reaches ? t.reaches->REACH_COUNT : 0, t.reachesStarted);
+  row("junctions", t.junctions ? t.junctions->JUNCTION_COUNT : 0, -1);
+  row("cross sections", tally(Tally::SECTION_NODE), sections);
+  row("&#8195;interpolated among them", -1, t.interpolatedOut);
+  row("bridges (as two faces each in the deck)", tally(Tally::BRIDGE_NODE), bridges);
+  row("&#8195;piers, folded into the decks", tally(Tally::PIER), -1);
+  row("bridge faces", -1, t.facesOut);
+  row("culverts (a comment banner only)", tally(Tally::CULVERT_NODE), 0);
+  row("nodes of type 4", tally(Tally::NODE_TYPE_4), 0);
+  row("nodes of type 5", tally(Tally::NODE_TYPE_5), 0);
+  row("nodes of type 6", tally(Tally::NODE_TYPE_6), 0);
+  row("nodes of other types", tally(Tally::OTHER_NODE), 0);
+  row("description lines (comment cards)", tally(Tally::DESCRIPTION_LINE),
+      tally(Tally::DESCRIPTION_LINE));
+  o.write("</table>\n<p>Nodes are counted as the conversion met them; the lines of a section "
+          "without its end line hide the nodes it ran into (see <code>no-section-end</code>).</p>\n");
+
+  o.write("<table class=\"kinds\">\n<tr><th>finding</th><th>class</th><th>count</th></tr>\n");
+  for (int k = 0; k < FINDING_KIND_COUNT; ++k) {
+    FindingKind kind = static_cast<FindingKind>(k);
+    o.write("<tr><td>");
+    o.write(findingName(kind));
+    o.write(findingIsChange(kind) ? "</td><td>CHANGED</td><td class=\"n\">"
+                                  : "</td><td>DROPPED</td><td class=\"n\">");
+    writeNumber(o, t.kinds[k]);
+    if (kind == FindingKind::SECTION_NUMBER_SHARED && t.sharedGroups > 0) {
+      o.write(" (");
+      writeNumber(o, t.sharedGroups);
+      o.write(t.sharedGroups == 1 ? " group)" : " groups)");
+    }
+    o.write("</td></tr>\n");
+  }
+  o.write("<tr><th>all</th><th></th><td class=\"n\">");
+  writeNumber(o, droppedCount());
+  o.write(" DROPPED, ");
+  writeNumber(o, changedCount());
+  o.write(" CHANGED</td></tr>\n</table>\n");
+}
+
+void ConversionReport::writeReaches() {
+  OutputStream& o = file_;
+  const Tables& t = *t_;
+  const REACH_TABLE* reaches = t.reaches;
+  const JUNCTION_TABLE* junctions = t.junctions;
+  auto junctionName = [&](int32_t j) {
+    const JUNCTION_NAME_TEXT& name = junctions->JUNCTION_NAME[j - 1];
+    writeEscaped(o, withoutBlanks({name.data(), name.size()}));
+  };
+  // The junction at one end of reach r and the reach numbers its card carries.
+  auto end = [&](int32_t r, bool upstream) {
+    o.write("<td>");
+    int32_t j = reaches && r <= reaches->REACH_COUNT
+                    ? (upstream ? reaches->UP_JUNCTION[r - 1] : reaches->DOWN_JUNCTION[r - 1])
+                    : -1;
+    if (j <= 0 || !junctions || j > junctions->JUNCTION_COUNT) {
+      o.write("none</td><td>");
+    } else {
+      junctionName(j);
+      o.write("</td><td>");
+      int32_t n = upstream ? junctions->UP_COUNT[j - 1] : junctions->DOWN_COUNT[j - 1];
+      const int32_t* listed = upstream ? junctions->UP_REACHES[j - 1] : junctions->DOWN_REACHES[j - 1];
+      for (int32_t k = 0; k < n && k < JUNCTION_END_CAPACITY; ++k) {
+        if (k) o.write(" ");
+        writeNumber(o, listed[k]);
+      }
+    }
+    o.write("</td>");
+  };
+  o.write("<h2>Reaches</h2>\n");
+  o.write("<table class=\"reaches\">\n<tr><th>reach</th><th>name</th><th>upstream junction</th>"
+          "<th>UB carries</th><th>downstream junction</th><th>DB carries</th>"
+          "<th>sections</th><th>bridges</th></tr>\n");
+  auto counts = [&](int32_t r) {
+    o.write("<td class=\"n\">");
+    writeNumber(o, t.perReach[r].sections);
+    o.write("</td><td class=\"n\">");
+    writeNumber(o, t.perReach[r].bridges);
+    o.write("</td></tr>\n");
+  };
+  if (t.perReach[0].sections > 0) {
+    o.write("<tr><td class=\"n\">0</td><td>(before the first reach key line)</td>"
+            "<td></td><td></td><td></td><td></td>");
+    counts(0);
+  }
+  for (int32_t r = 1; r <= t.reachesStarted && r <= REACH_CAPACITY; ++r) {
+    o.write("<tr><td class=\"n\">");
+    writeNumber(o, r);
+    o.write("</td><td>");
+    writeEscaped(o, withoutBlanks({t.reachName[r], kReachNameLength}));
+    o.write("</td>");
+    end(r, true);
+    end(r, false);
+    counts(r);
+  }
+  o.write("</table>\n");
+
+  if (!junctions) return;
+  bool any = false;
+  for (int32_t j = 1; j <= junctions->JUNCTION_COUNT; ++j) {
+    for (int side = 0; side < 2; ++side) {
+      int32_t n = side == 0 ? junctions->UP_COUNT[j - 1] : junctions->DOWN_COUNT[j - 1];
+      for (int32_t k = 0; k < n && k < JUNCTION_END_CAPACITY; ++k) {
+        int32_t listed = side == 0 ? junctions->UP_REACHES[j - 1][k] : junctions->DOWN_REACHES[j - 1][k];
+        if (listed != 0) continue;
+        if (!any) {
+          o.write("<p>Junction lines whose reach name matches no reach (their cards carry 0):</p>\n"
+                  "<table class=\"unmatched\">\n<tr><th>junction</th><th>line</th><th>reach name"
+                  "</th></tr>\n");
+          any = true;
+        }
+        o.write("<tr><td>");
+        junctionName(j);
+        o.write(side == 0 ? "</td><td>Up River,Reach=</td><td>" : "</td><td>Dn River,Reach=</td><td>");
+        const REACH_NAME_TEXT& name = side == 0 ? junctions->UP_NAMES[j - 1][k] : junctions->DOWN_NAMES[j - 1][k];
+        writeEscaped(o, withoutBlanks({name.data(), name.size()}));
+        o.write("</td></tr>\n");
+      }
+    }
+  }
+  if (any) o.write("</table>\n");
+}
+
+int ConversionReport::finish() {
+  endReach();
+  writeSummary();
+  writeReaches();
+  OutputStream& o = file_;
+  o.write("<h2>Findings</h2>\n");
+  if (droppedCount() + changedCount() == 0) {
+    o.write("<p>No findings: the deck carries everything the conversion read.</p>\n");
+  } else {
+    o.write("<p>DROPPED: the deck does not carry it. CHANGED: the deck carries it altered. "
+            "Stations are written as the geometry file wrote them.</p>\n"
+            "<table class=\"findings\">\n<thead><tr><th>reach</th><th>station</th><th>kind</th>"
+            "<th>class</th><th>detail</th></tr></thead>\n");
+    if (int rc = findings_.copyTo(o)) return rc;
+    o.write("</table>\n");
+  }
+  o.write("<h2>Pictures</h2>\n");
+  if (int rc = pictures_.copyTo(o)) return rc;
+  o.write("</body>\n</html>\n");
+  if (int rc = findings_.stream().error()) return rc;
+  if (int rc = pictures_.stream().error()) return rc;
+  return o.close();
+}
+
+}  // namespace tolvane

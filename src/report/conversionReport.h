@@ -1,0 +1,77 @@
+#pragma once
+// The conversion report: one self-contained HTML file that says what the deck
+// carries, what the card format changed and what it left out, and draws every
+// bridge and reach. It streams: the findings and pictures go to scratch files
+// as they come and are assembled behind the summary when the run ends.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "deck/findings.h"
+#include "deck/streams.h"
+#include "network/tables.h"
+#include "report/scratchFile.h"
+
+namespace tolvane {
+
+/// What the report's header names.
+struct ReportHeader {
+  std::string_view input;
+  std::string_view deck;
+  bool sorted = false;
+  std::string_view version;
+};
+
+class ConversionReport final : public FindingSink {
+ public:
+  ConversionReport();
+  ~ConversionReport();
+  ConversionReport(const ConversionReport&) = delete;
+  ConversionReport& operator=(const ConversionReport&) = delete;
+
+  /// Creates the report file and its scratch files; returns 0 or the errno.
+  int open(const char* path);
+  /// True once open() has succeeded.
+  bool isOpen() const { return t_ != nullptr; }
+  /// Writes the head of the file. Called once, right after open().
+  void begin(const ReportHeader& header);
+  /// A reach key line: reach `number` of the deck, its T1 name, begins.
+  void startReach(int32_t number, std::string_view name);
+  /// Tells the report which reaches and junctions the first pass found.
+  void setNetwork(const REACH_TABLE& reaches, const JUNCTION_TABLE& junctions);
+  /// Completes the file: summary, reaches, findings and pictures. Returns 0
+  /// or the errno of the first failed write.
+  int finish();
+
+  /// Findings of each class so far.
+  int64_t droppedCount() const;
+  int64_t changedCount() const;
+  /// Sections the deck carries (bridge faces not counted).
+  int64_t sectionsWritten() const;
+
+  void finding(FindingKind kind, std::string_view station, std::string_view detail) override;
+  void sectionWritten(const SectionCards& cards) override;
+  void tally(Tally what) override;
+
+ private:
+  struct Tables;
+
+  void writeRow(FindingKind kind, std::string_view station, std::string_view detail);
+  void endReach();
+  void noteSectionNumber(const SectionCards& cards);
+  void reportSharedNumbers();
+  void addProfilePoint(const SectionCards& cards);
+  void flushBridge();
+  void drawBridge(bool upstreamOnly);
+  void drawProfile();
+  void writeSummary();
+  void writeReaches();
+
+  OutputStream file_;
+  ScratchFile findings_;
+  ScratchFile pictures_;
+  std::unique_ptr<Tables> t_;
+};
+
+}  // namespace tolvane

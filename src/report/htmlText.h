@@ -1,0 +1,19 @@
+#pragma once
+// Text for the report: every character written into the HTML passes here, so
+// that the file stays well-formed XML whatever bytes the input held.
+
+#include <string_view>
+
+#include "deck/streams.h"
+
+namespace tolvane {
+
+/// Writes text as XML character data (also fit for attribute values in double
+/// quotes): markup characters escaped, bytes that are not UTF-8 taken as
+/// Latin-1, control characters other than the tab shown as U+FFFD.
+void writeEscaped(OutputStream& out, std::string_view text);
+
+/// Writes a decimal integer.
+void writeNumber(OutputStream& out, long long value);
+
+}  // namespace tolvane

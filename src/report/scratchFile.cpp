@@ -1,0 +1,61 @@
+#include "report/scratchFile.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/temporaryDirectory.h"
+
+namespace tolvane {
+
+ScratchFile::~ScratchFile() {
+  stream_.close();
+  if (fd_ >= 0) platform::closeFile(fd_);
+  removeNames();
+}
+
+void ScratchFile::removeNames() {
+  if (path_[0] != '\0' && platform::removeFile(path_) == 0) path_[0] = '\0';
+  if (path_[0] == '\0' && directory_[0] != '\0' && platform::removeDirectory(directory_) == 0)
+    directory_[0] = '\0';
+}
+
+int ScratchFile::create() {
+  if (int rc = platform::makePrivateDirectory("tolvane-report", directory_)) {
+    directory_[0] = '\0';
+    return rc;
+  }
+  int n = std::snprintf(path_, sizeof path_, "%s%cpart", directory_, platform::PATH_SEPARATOR);
+  if (n < 0 || static_cast<size_t>(n) >= sizeof path_) {
+    path_[0] = '\0';
+    removeNames();
+    return platform::NAME_TOO_LONG;
+  }
+  if (int rc = platform::openAsAllowed(path_, {true, false}, fd_)) {
+    fd_ = -1;
+    path_[0] = '\0';
+    removeNames();
+    return rc;
+  }
+  removeNames();
+  stream_.attach(fd_);
+  return 0;
+}
+
+int ScratchFile::copyTo(OutputStream& out) {
+  if (fd_ < 0) return platform::BAD_FILE;
+  if (int rc = stream_.flush()) return rc;
+  if (int rc = platform::rewindFile(fd_)) return rc;
+  constexpr size_t kChunk = 1 << 16;
+  std::unique_ptr<char[]> chunk(new char[kChunk]);
+  for (;;) {
+    size_t got = 0;
+    if (int rc = platform::readSome(fd_, chunk.get(), kChunk, got)) return rc;
+    if (got == 0) break;
+    out.write({chunk.get(), got});
+  }
+  return out.error();
+}
+
+}  // namespace tolvane
