@@ -64,26 +64,18 @@ void writeWarning(OutputStream& out, const BRIDGE_CONVERTER& bridge, std::string
   findings.note(kind, view(bridge.BRIDGE_RM), DetailText().text("bridge").text(what).view());
 }
 
-/// Tells `findings` when a pier's widths line holds widths that differ from
-/// its first: only the first width is used.
-void checkPierWidths(const LineBuffer& line, int32_t announced, std::string_view side,
-                     const BRIDGE_CONVERTER& bridge, const Findings& findings) {
+/// True when a pier's widths line holds a width that differs from its first
+/// (only the first width is used).
+bool widthsVary(const LineBuffer& line, int32_t announced) {
   int32_t fields = announced < FIELDS_PER_LIST_LINE ? announced : FIELDS_PER_LIST_LINE;
   double first = 0;
-  if (fields < 2 || !decimalValue(line.columns(1, FIELD_WIDTH), first)) return;
+  if (fields < 2 || !decimalValue(line.columns(1, FIELD_WIDTH), first)) return false;
   for (int32_t f = 1; f < fields; ++f) {
     double width = 0;
     std::string_view text = line.columns(f * FIELD_WIDTH + 1, (f + 1) * FIELD_WIDTH);
-    if (!decimalValue(text, width) || width == first) continue;
-    findings.note(FindingKind::PIER_WIDTH_VARIES, view(bridge.BRIDGE_RM),
-                  DetailText()
-                      .text(side)
-                      .text(" pier widths ")
-                      .quoted(line.content())
-                      .text("; only the first is used")
-                      .view());
-    return;
+    if (decimalValue(text, width) && width != first) return true;
   }
+  return false;
 }
 
 /// Reads one deck list of `announced` texts, ten to a line and at least one
@@ -210,12 +202,24 @@ std::string_view readPier(InputStream& in, OutputStream& out, LineBuffer& line,
       !readFreeInteger(scan.field(line, 5), downstreamNumber))
     return NO_NUMBER;
   float values[4];  // upstream width and elevation, downstream width and elevation
+  DetailText varying;  // the widths lines that vary
   for (int v = 0; v < 4; ++v) {
     std::string_view reason = readPierValue(in, line, values[v]);
     if (!reason.empty()) return reason;
-    if (findings.active() && v % 2 == 0)
-      checkPierWidths(line, v == 0 ? upstreamNumber : downstreamNumber,
-                      v == 0 ? "upstream" : "downstream", bridge, findings);
+    if (!findings.active() || v % 2 != 0) continue;
+    if (!widthsVary(line, v == 0 ? upstreamNumber : downstreamNumber)) continue;
+    varying.text(varying.empty() ? "" : "; ").text(v == 0 ? "upstream" : "downstream");
+    varying.text(" widths ").quoted(line.content());
+  }
+  if (!varying.empty()) {
+    findings.note(FindingKind::PIER_WIDTH_VARIES, view(bridge.BRIDGE_RM),
+                  DetailText()
+                      .text("pier at upstream station ")
+                      .amount(upstreamStation)
+                      .text(": ")
+                      .text(varying.view())
+                      .text("; only the first width of each side is used")
+                      .view());
   }
   addPier(out, bridge, bridge.UPSTREAM_DECK, values[0], values[1], upstreamStation, findings);
   addPier(out, bridge, bridge.DOWNSTREAM_DECK, values[2], values[3], downstreamStation,

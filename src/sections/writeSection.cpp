@@ -36,18 +36,24 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
                    AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid,
                    const Findings& findings, SectionRole role) {
   const FIELD8 station = section.RM;  // WRITE_X1 blanks its "*"
-  WRITE_N_VALUES(out, nValues, station, findings);
-  WRITE_X1(out, section, findings);
+  // A bridge face repeats the NH and GR cards of the section beside it, whose
+  // own findings tell their cuts; both faces carry the bridge's station, the
+  // upstream one tells its cut.
+  const Findings none;
+  const Findings& cardCuts = role == SectionRole::SECTION ? findings : none;
+  const Findings& numberCut = role == SectionRole::DOWNSTREAM_FACE ? none : findings;
+  WRITE_N_VALUES(out, nValues, station, cardCuts);
+  WRITE_X1(out, section, numberCut);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
   if (lid.COUNT > 0) WRITE_LID(out, lid);
-  WRITE_GRS(out, section.GROUND, station, findings);
+  WRITE_GRS(out, section.GROUND, station, cardCuts);
   if (!findings.active()) return;
 
   SectionCards cards;
   cards.role = role;
   cards.station = station;
-  FIELD8 number = x1SectionNumber(section.RM);
-  cards.number = view(number).substr(0, 6);
+  FIELD8 sectionNumber = x1SectionNumber(section.RM);
+  cards.number = view(sectionNumber).substr(0, 6);
   cards.sta = section.GROUND.STA;
   cards.elev = section.GROUND.ELEV;
   cards.points = std::min(section.GROUND.NPTS, GROUND_CAPACITY);
