@@ -234,7 +234,8 @@ bool PrePass::skipToReverseText(const REACH_NAME_TEXT& name) {
   detail.text(" has no \"Reverse River Text\" line: the first pass skipped the rest of the file");
   if (sorted_) detail.text(", so the deck carries neither this reach nor any after it");
   else detail.text(", so the network knows no reach after it");
-  detail.text("; reaches skipped: ").number(skipped).text(lost.view());
+  if (skipped == 0) detail.text("; no reach key line follows it");
+  else detail.text("; reach key lines skipped: ").number(skipped).text(lost.view());
   findings_.note(FindingKind::REACH_WITHOUT_END, "", detail.view());
   return false;
 }
@@ -261,10 +262,12 @@ bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
 
 // Writes a line so that reading it back gives the same line buffer: a line
 // that itself ends in a carriage return gets a second one, since reading
-// drops the carriage return that ends a line.
+// drops the carriage return that ends a line, and a line cut at column 132
+// gets one blank more, so that it reads back as cut.
 void PrePass::copyLine(const LineBuffer& line) {
   std::string_view text(line.text, static_cast<size_t>(line.length));
   scratch_.write(text);
+  if (line.cut) scratch_.write(" ");
   scratch_.write(!text.empty() && text.back() == '\r' ? "\r\n" : "\n");
 }
 
