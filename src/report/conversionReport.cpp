@@ -7,6 +7,7 @@
 #include "report/bridgeFace.h"
 #include "report/bridgePicture.h"
 #include "report/htmlText.h"
+#include "platform/files.h"
 #include "report/longProfile.h"
 
 namespace tolvane {
@@ -173,9 +174,14 @@ ConversionReport::ConversionReport() = default;
 ConversionReport::~ConversionReport() = default;
 
 int ConversionReport::open(const char* path) {
-  if (int rc = findings_.create()) return rc;
-  if (int rc = pictures_.create()) return rc;
   if (int rc = file_.create(path)) return rc;
+  int rc = findings_.create(path);
+  if (rc == 0) rc = pictures_.create(path);
+  if (rc != 0) {
+    file_.close();
+    platform::removeFile(path);
+    return rc;
+  }
   t_ = std::make_unique<Tables>();
   return 0;
 }

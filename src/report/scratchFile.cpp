@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -21,21 +22,31 @@ void ScratchFile::removeNames() {
     directory_[0] = '\0';
 }
 
-int ScratchFile::create() {
-  if (int rc = platform::makePrivateDirectory("tolvane-report", directory_)) {
-    directory_[0] = '\0';
-    return rc;
+int ScratchFile::create(const char* neighbour) {
+  if (platform::makePrivateDirectory("tolvane-report", directory_) == 0) {
+    int n = std::snprintf(path_, sizeof path_, "%s%cpart", directory_, platform::PATH_SEPARATOR);
+    if (n > 0 && static_cast<size_t>(n) < sizeof path_ && openAt(path_) == 0) return 0;
+    path_[0] = '\0';
+    removeNames();
   }
-  int n = std::snprintf(path_, sizeof path_, "%s%cpart", directory_, platform::PATH_SEPARATOR);
+  directory_[0] = '\0';
+  // No temporary folder to be had: a hidden file beside the report.
+  std::string_view name(neighbour);
+  size_t slash = name.find_last_of("/\\");
+  size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
+  int n = std::snprintf(path_, sizeof path_, "%.*s.%s.%p.part", static_cast<int>(cut), neighbour,
+                        neighbour + cut, static_cast<const void*>(this));
   if (n < 0 || static_cast<size_t>(n) >= sizeof path_) {
     path_[0] = '\0';
-    removeNames();
     return platform::NAME_TOO_LONG;
   }
-  if (int rc = platform::openAsAllowed(path_, {true, false}, fd_)) {
+  return openAt(path_);
+}
+
+int ScratchFile::openAt(const char* path) {
+  if (int rc = platform::openAsAllowed(path, {true, false}, fd_)) {
     fd_ = -1;
     path_[0] = '\0';
-    removeNames();
     return rc;
   }
   removeNames();

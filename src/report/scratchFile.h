@@ -17,8 +17,9 @@ class ScratchFile {
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;
 
-  /// Makes the file; returns 0 or the error number.
-  int create();
+  /// Makes the file in a private temporary directory or, when none can be
+  /// made, beside `neighbour` under a hidden name; returns 0 or the error number.
+  int create(const char* neighbour);
   /// Where the text goes.
   OutputStream& stream() { return stream_; }
   /// Appends everything written so far to `out`; returns 0 or the error number.
@@ -26,6 +27,7 @@ class ScratchFile {
 
  private:
   void removeNames();
+  int openAt(const char* path);
 
   int fd_ = -1;
   OutputStream stream_;
