@@ -18,12 +18,14 @@
 #   floor     cat FILE FILE > OUT   (reads the input twice and writes both copies)
 #   unsorted  tolvane INPUT=FILE OUTPUT=DECK
 #   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
+#   unsorted+report, sorted+report: the same with REPORT=FILE.html
 # It prints one table per input: the median wall time, MB of input per second,
 # the peak resident memory (largest "Maximum resident set size" of
 # /usr/bin/time -v over the runs), the ratio of the median to the floor's
 # median, and the heap allocations of one more run under the preload library
 # countAllocations. Every conversion must end with status 0, print nothing but
-# the progress line and "Stop - Program terminated.", and leave no file behind
+# the progress line, the report line and "Stop - Program terminated.", and
+# leave no file behind but the deck and the report
 # (the runs get an empty TMPDIR of their own inside the temporary directory);
 # otherwise the script stops with status 1.
 
@@ -84,11 +86,14 @@ check_conversion() {
   fi
   unexpected=$(cat "$tmp/console.txt" "$tmp/stderr.txt" |
     grep -v -x -e ' *encountered end of file in first pass thru data, *processing the junctions now\.\.\.' \
+               -e ' REPORT WRITTEN TO [^ ]*: [0-9]* DROPPED, [0-9]* CHANGED' \
                -e 'Stop - Program terminated\.' || true)
   if [ -n "$unexpected" ]; then
     echo "bench: $name: unexpected console lines:" >&2; echo "$unexpected" | head -20 >&2; exit 1
   fi
-  if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "$input" "$deck" | sort)" ]; then
+  local expected=("$input" "$deck")
+  case $name in *report) expected+=("$report") ;; esac
+  if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     echo "bench: $name: files left in the working directory: $(cd "$work" && ls | tr '\n' ' ')" >&2; exit 1
   fi
   if [ -n "$(ls -A "$scratch")" ]; then
@@ -107,6 +112,10 @@ measure() {
         [ "$status" -eq 0 ] || { echo "bench: floor: cat failed" >&2; exit 1; } ;;
       unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
       sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
+      unsorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" "REPORT=$report"
+        check_conversion "$mode" ;;
+      sorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES "REPORT=$report"
+        check_conversion "$mode" ;;
     esac
     times+=("$wall")
     if [ "$rss_kb" -gt "$peak" ]; then peak=$rss_kb; fi
@@ -119,7 +128,8 @@ measure() {
 # count_allocations MODE: heap allocations of one conversion.
 count_allocations() {
   local sort=()
-  [ "$1" = sorted ] && sort=(SORTREACHES=YES)
+  case $1 in sorted*) sort=(SORTREACHES=YES) ;; esac
+  case $1 in *report) sort+=("REPORT=$report") ;; esac
   (cd "$work" && TMPDIR="$scratch" COUNT_ALLOCATIONS_FILE="$tmp/allocations.txt" LD_PRELOAD="$counter" \
     "$converter" "INPUT=$input" "OUTPUT=$deck" "${sort[@]}" > /dev/null)
   cat "$tmp/allocations.txt"
@@ -130,6 +140,7 @@ echo "$reps runs per input and mode; MB = 10^6 bytes"
 for size in "${sizes[@]}"; do
   input=g$size.geo
   deck=g$size.cs
+  report=g$size.html
   "$generator" --seed "$seed" --megabytes "$size" $crlf > "$work/$input"
   bytes=$(stat -c %s "$work/$input")
   mb=$(awk -v b="$bytes" 'BEGIN { printf "%.2f", b / 1e6 }')
@@ -141,13 +152,14 @@ for size in "${sizes[@]}"; do
   floor=$med
   floor_kb=$peak_kb
   declare -A row_med row_kb row_alloc
-  for mode in unsorted sorted; do
+  for mode in unsorted sorted unsorted+report sorted+report; do
     measure "$mode"
     row_med[$mode]=$med
     row_kb[$mode]=$peak_kb
     row_alloc[$mode]=$(count_allocations "$mode")
   done
-  rm -f "$work/$deck"
+  report_bytes=$(stat -c %s "$work/$report")
+  rm -f "$work/$deck" "$work/$report"
 
   echo
   echo "Input $size MB: $bytes bytes, $reaches reaches, $sections cross sections, $bridges bridges${crlf:+, CR LF}"
@@ -156,10 +168,14 @@ for size in "${sizes[@]}"; do
   echo "|---|---:|---:|---:|---:|---:|"
   awk -v t="$floor" -v mb="$mb" -v kb="$floor_kb" \
     'BEGIN { printf "| floor: cat FILE FILE > OUT | %.3f | %.0f | %.1f | 1.00 | |\n", t, mb / t, kb / 1024 }'
-  for mode in unsorted sorted; do
+  for mode in unsorted sorted unsorted+report sorted+report; do
     awk -v m="$mode" -v t="${row_med[$mode]}" -v f="$floor" -v mb="$mb" -v kb="${row_kb[$mode]}" -v a="${row_alloc[$mode]}" \
       'BEGIN { printf "| %s | %.3f | %.1f | %.1f | %.2f | %d |\n", m, t, mb / t, kb / 1024, t / f, a }'
   done
+  echo
+  awk -v b="$report_bytes" -v u="${row_med[unsorted]}" -v ur="${row_med[unsorted+report]}" \
+      -v s="${row_med[sorted]}" -v sr="${row_med[sorted+report]}" \
+    'BEGIN { printf "Report: %.1f MB; time with the report / without: unsorted %.2f, sorted %.2f\n", b / 1e6, ur / u, sr / s }'
   rm -f "$work/$input"
   unset row_med row_kb row_alloc
 done
