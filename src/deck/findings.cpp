@@ -79,12 +79,27 @@ bool decimalValue(std::string_view text, double& value) {
   text = withoutBlanks(text);
   // Only a plain decimal number is taken: sign, digits, point, exponent.
   size_t i = 0;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
   int digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++digits;
-  if (i < text.size() && text[i] == '.')
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++digits;
+  int decimals = 0;
+  int64_t mantissa = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+    mantissa = mantissa * 10 + (text[i] - '0');
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits, ++decimals)
+      mantissa = mantissa * 10 + (text[i] - '0');
+  }
   if (digits == 0) return false;
+  if (i == text.size() && digits <= 15) {
+    // The digits as an integer divided by an exact power of ten: rounded as
+    // correctly as the library would round the text.
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    double magnitude = static_cast<double>(mantissa) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+  }
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;

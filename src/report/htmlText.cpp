@@ -39,15 +39,15 @@ void writeEscaped(OutputStream& out, std::string_view text) {
     else if (c == '<') replacement = "&lt;";
     else if (c == '>') replacement = "&gt;";
     else if (c == '"') replacement = "&quot;";
-    else if (c < 0x20 && c != '\t') replacement = "&#xFFFD;";
-    else if (c == 0x7F) replacement = "&#xFFFD;";
+    else if (c < 0x20 && c != '\t') replacement = "&#65533;";
+    else if (c == 0x7F) replacement = "&#65533;";
     else if (c >= 0x80) {
       size_t n = utf8Length(text, i);
       if (n > 0) {
         i += n;
         continue;
       }
-      int len = std::snprintf(reference, sizeof reference, "&#x%X;", c);
+      int len = std::snprintf(reference, sizeof reference, "&#%u;", static_cast<unsigned>(c));
       replacement = {reference, static_cast<size_t>(len)};
     }
     if (replacement.empty()) {

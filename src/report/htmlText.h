@@ -10,7 +10,8 @@ namespace tolvane {
 
 /// Writes text as XML character data (also fit for attribute values in double
 /// quotes): markup characters escaped, bytes that are not UTF-8 taken as
-/// Latin-1, control characters other than the tab shown as U+FFFD.
+/// Latin-1, control characters other than the tab shown as U+FFFD;
+/// references are decimal.
 void writeEscaped(OutputStream& out, std::string_view text);
 
 /// Writes a decimal integer.

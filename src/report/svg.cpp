@@ -49,8 +49,33 @@ SvgWriter& SvgWriter::number(double value) {
   if (value > kLargestCoordinate) value = kLargestCoordinate;
   if (value < -kLargestCoordinate) value = -kLargestCoordinate;
   char digits[32];
-  int length = std::snprintf(digits, sizeof digits, "%.1f", value);
-  if (length >= 2 && digits[length - 1] == '0' && digits[length - 2] == '.') length -= 2;
+  int length = 0;
+  // Pictures hold many thousands of coordinates: tenths are counted as an
+  // integer, unless the value lies so near a half tenth that only the exact
+  // decimal expansion can tell which way it rounds.
+  double tenths = value * 10;
+  double fraction = std::fabs(tenths - std::trunc(tenths));
+  if (std::fabs(fraction - 0.5) > 1e-6) {
+    long long n = std::llround(tenths);
+    bool negative = n < 0;
+    unsigned long long u = negative ? 0ULL - static_cast<unsigned long long>(n) : n;
+    char reversed[24];
+    int r = 0;
+    do {
+      reversed[r++] = static_cast<char>('0' + u % 10);
+      u /= 10;
+    } while (u > 0);
+    if (r == 1) reversed[r++] = '0';  // at least one digit before the point
+    if (negative) digits[length++] = '-';
+    for (int i = r - 1; i >= 1; --i) digits[length++] = reversed[i];
+    if (reversed[0] != '0') {
+      digits[length++] = '.';
+      digits[length++] = reversed[0];
+    }
+  } else {
+    length = std::snprintf(digits, sizeof digits, "%.1f", value);
+    if (length >= 2 && digits[length - 1] == '0' && digits[length - 2] == '.') length -= 2;
+  }
   std::string_view shown(digits, static_cast<size_t>(length));
   if (shown == "-0") shown = "0";
   out_.write(shown);

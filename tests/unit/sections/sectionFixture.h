@@ -55,20 +55,21 @@ class SectionTest : public ::testing::Test {
     line.assign(header);
     int32_t status = -1;
     READ_SECTION(in.stream(), out.stream(), line, records.section, records.INEFFECTIVE,
-                 records.BLOCKED, records.nValues, records.lid, status, Findings());
+                 records.BLOCKED, records.nValues, records.lid, status, findings);
     deck = out.contents();
     return status;
   }
 
   /// The cards WRITE_SECTION writes for the records.
-  std::string writeSection() {
+  std::string writeSection(SectionRole role = SectionRole::SECTION) {
     OutputFile out;
     WRITE_SECTION(out.stream(), records.section, records.INEFFECTIVE, records.BLOCKED,
-                  records.nValues, records.lid, Findings(), SectionRole::SECTION);
+                  records.nValues, records.lid, findings, role);
     return out.contents();
   }
 
   SECTION_RECORDS records;
+  Findings findings;  // none unless a test listens
   LineBuffer line;
   std::string deck;
 };
