@@ -13,7 +13,7 @@ namespace tolvane {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: tolvane INPUT=file [OUTPUT=file] [SORTREACHES=value]\n"
+    "Usage: tolvane INPUT=file [OUTPUT=file] [SORTREACHES=value] [REPORT=file]\n"
     "  or:  tolvane ? | ?? | -h | --help | --version\n"
     "Convert a BEK river geometry file into a MAVO cross-section input deck.\n"
     "\n"
@@ -23,6 +23,9 @@ constexpr std::string_view kUsage =
     "                                 replaced only when the run ends normally\n"
     "  SORTREACHES=value  S  NO       write the reaches in ascending order of the\n"
     "                                 number in their names, renumbered\n"
+    "  REPORT=file        R  none     also write a conversion report (HTML): what\n"
+    "                                 the deck carries, what it changed or left\n"
+    "                                 out, a picture of every bridge and reach\n"
     "\n"
     "  Keywords may be shortened down to the shortest form, in either case;\n"
     "  values keep their case.\n"

@@ -43,23 +43,48 @@ std::string_view stationOf(const NumberEntry& e) {
   return withoutBlanks({e.station, sizeof e.station});
 }
 
-/// Reads a field of the deck as a number; false when it holds none.
-bool fieldValue(const FIELD8& field, float& value) {
+/// Reads a short text holding a plain decimal number, blanks around it
+/// allowed, in one pass; other forms go to the full reading.
+bool shortNumber(std::string_view text, float& value) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  size_t i = 0, n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = i < n && text[i] == '-';
+  if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
+  int64_t mantissa = 0;
+  int digits = 0, decimals = -1;
+  for (; i < n; ++i) {
+    char c = text[i];
+    if (c >= '0' && c <= '9') {
+      mantissa = mantissa * 10 + (c - '0');
+      ++digits;
+      if (decimals >= 0) ++decimals;
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      break;
+    }
+  }
+  while (i < n && text[i] == ' ') ++i;
+  if (i == n && digits > 0 && n <= 8) {
+    double magnitude = static_cast<double>(mantissa) / kPowers[decimals > 0 ? decimals : 0];
+    value = static_cast<float>(negative ? -magnitude : magnitude);
+    return true;
+  }
   double v = 0;
-  if (!decimalValue(view(field), v) || !std::isfinite(v)) return false;
+  if (!decimalValue(text, v) || !std::isfinite(v)) return false;
   value = static_cast<float>(v);
   return true;
 }
+
+/// Reads a field of the deck as a number; false when it holds none.
+bool fieldValue(const FIELD8& field, float& value) { return shortNumber(view(field), value); }
 
 /// The value a GR elevation shows on its card: an opening elevation keeps
 /// only the first 6 characters that field 1 holds.
 bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
   if (i % 5 != 0) return fieldValue(cards.elev[i], value);
-  std::string_view shown = withoutBlanks(view(cards.elev[i]));
-  double v = 0;
-  if (!decimalValue(shown.substr(0, 6), v) || !std::isfinite(v)) return false;
-  value = static_cast<float>(v);
-  return true;
+  return shortNumber(withoutBlanks(view(cards.elev[i])).substr(0, 6), value);
 }
 
 void fillFace(const SectionCards& cards, BridgeFace& face) {
