@@ -363,7 +363,8 @@ std::string_view writeUpstreamSection(OutputStream& out, CROSS_SECTION& section,
     if (*remaining[i] < SHORTEST_LENGTH) *remaining[i] = SHORTEST_LENGTH;
   }
   lengths.writeTexts();
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings, SectionRole::SECTION);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings,
+                bridge.upstreamWritten ? SectionRole::REPEATED_SECTION : SectionRole::SECTION);
   return READ_OK;
 }
 
@@ -406,6 +407,7 @@ void clearBridgeConverter(BRIDGE_CONVERTER& bridge) {
   bridge.remainingChannel = 0;
   bridge.remainingRight = 0;
   bridge.classes = CHAR_CLASS_TABLE{};
+  bridge.upstreamWritten = false;
 }
 
 bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,

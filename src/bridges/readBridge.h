@@ -24,6 +24,9 @@ struct BRIDGE_CONVERTER {
   float remainingChannel = 0;
   float remainingRight = 0;
   CHAR_CLASS_TABLE classes;
+  /// Set by the caller before each bridge: the section before the bridge is
+  /// already in the deck, so writing it again repeats it.
+  bool upstreamWritten = false;
 };
 
 /// Sets the converter to its start state.

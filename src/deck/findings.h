@@ -61,8 +61,10 @@ enum class Tally : uint8_t {
 /// Number of tallies.
 inline constexpr int TALLY_COUNT = static_cast<int>(Tally::DESCRIPTION_LINE) + 1;
 
-/// Which section of the deck a set of cards belongs to.
-enum class SectionRole : uint8_t { SECTION, UPSTREAM_FACE, DOWNSTREAM_FACE };
+/// Which section of the deck a set of cards belongs to. A section written
+/// again (the one before a bridge that was already written, after a reach key
+/// line or a bridge before it) repeats what its first cards told.
+enum class SectionRole : uint8_t { SECTION, UPSTREAM_FACE, DOWNSTREAM_FACE, REPEATED_SECTION };
 
 /// The cards of one section as the deck carries them (views into the records,
 /// valid during the call only). Lists are 0-based.

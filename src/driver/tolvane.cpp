@@ -181,6 +181,7 @@ LineOutcome convertNode(CONVERSION& c) {
       return LineOutcome::NEXT_LINE;
     case BRIDGE_NODE:
       writeBanner(c.output, BRIDGE_BANNER, stationOf(c.line));
+      c.bridge.upstreamWritten = !c.pending;
       if (!READ_BRIDGE(c.input, c.output, c.console, c.line, r.section, r.INEFFECTIVE, r.BLOCKED,
                        r.nValues, r.lid, c.bridge, status, c.stop, c.findings)) {
         explainWhereReadingStopped(c);

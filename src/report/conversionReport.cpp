@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "report/bridgeFace.h"
 #include "report/bridgePicture.h"
@@ -85,6 +86,50 @@ bool fieldValue(const FIELD8& field, float& value) { return shortNumber(view(fie
 bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
   if (i % 5 != 0) return fieldValue(cards.elev[i], value);
   return shortNumber(withoutBlanks(view(cards.elev[i])).substr(0, 6), value);
+}
+
+/// The lowest ground elevation the GR cards show, NaN when none reads.
+/// Plain right-justified decimals (nearly every field) are read on the spot
+/// as scaled integers; anything else goes to the full reading.
+float lowestElevation(const SectionCards& cards) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  double lowest = std::numeric_limits<double>::infinity();
+  bool any = false;
+  for (int32_t i = 0; i < cards.points; ++i) {
+    const char* p = cards.elev[i].data();
+    if (i % 5 != 0) {
+      int k = 0;
+      while (k < 8 && p[k] == ' ') ++k;
+      bool negative = k < 8 && p[k] == '-';
+      k += negative;
+      int64_t mantissa = 0;
+      int decimals = -1, digits = 0;
+      for (; k < 8; ++k) {
+        unsigned d = static_cast<unsigned>(p[k] - '0');
+        if (d <= 9) {
+          mantissa = mantissa * 10 + d;
+          ++digits;
+          decimals += decimals >= 0;
+        } else if (p[k] == '.' && decimals < 0) {
+          decimals = 0;
+        } else {
+          break;
+        }
+      }
+      if (k == 8 && digits > 0) {
+        double v = static_cast<double>(mantissa) / kPowers[decimals > 0 ? decimals : 0];
+        if (negative) v = -v;
+        if (v < lowest) lowest = v;
+        any = true;
+        continue;
+      }
+    }
+    float y = 0;
+    if (!groundElevation(cards, i, y)) continue;
+    if (y < lowest) lowest = y;
+    any = true;
+  }
+  return any ? static_cast<float>(lowest) : std::nanf("");
 }
 
 void fillFace(const SectionCards& cards, BridgeFace& face) {
@@ -317,6 +362,8 @@ void ConversionReport::tally(Tally what) { ++t_->tallies[static_cast<int>(what)]
 
 void ConversionReport::sectionWritten(const SectionCards& cards) {
   Tables& t = *t_;
+  // Its first cards were counted, numbered and drawn already.
+  if (cards.role == SectionRole::REPEATED_SECTION) return;
   if (cards.role == SectionRole::SECTION) {
     if (t.upstreamPending) flushBridge();
     ++t.reach().sections;
@@ -420,11 +467,7 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
   Tables& t = *t_;
   ProfilePoint point;
   point.distance = t.distance;
-  point.lowestElevation = std::nanf("");
-  for (int32_t i = 0; i < cards.points; ++i) {
-    float y = 0;
-    if (groundElevation(cards, i, y) && !(y >= point.lowestElevation)) point.lowestElevation = y;
-  }
+  point.lowestElevation = lowestElevation(cards);
   point.station = makeField8(withoutBlanks(view(cards.station)));
   point.bridge = cards.role != SectionRole::SECTION;
   point.culvert = t.culvertPending;

@@ -41,7 +41,8 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
   // upstream one tells its cut.
   const Findings none;
   const Findings& cardCuts = role == SectionRole::SECTION ? findings : none;
-  const Findings& numberCut = role == SectionRole::DOWNSTREAM_FACE ? none : findings;
+  const Findings& numberCut =
+      role == SectionRole::SECTION || role == SectionRole::UPSTREAM_FACE ? findings : none;
   WRITE_N_VALUES(out, nValues, station, cardCuts);
   WRITE_X1(out, section, numberCut);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
