@@ -188,7 +188,7 @@ constexpr std::string_view kStyle =
     "table{border-collapse:collapse;margin:0.5em 0}"
     "th,td{border:1px solid #bbb;padding:0.2em 0.5em;text-align:left;vertical-align:top}"
     "th{background:#eee}td.n{text-align:right}"
-    "tr.reach th{background:#dde6f0}"
+    "tr.reach th{background:#dde6f0}tr.zero td{color:#999}"
     "tr.dropped td:nth-child(4){color:#a00;font-weight:bold}"
     "tr.changed td:nth-child(4){color:#850;font-weight:bold}"
     "td.detail{font-family:monospace;font-size:0.95em;word-break:break-word}"
@@ -562,7 +562,7 @@ void ConversionReport::writeSummary() {
   o.write("<table class=\"kinds\">\n<tr><th>finding</th><th>class</th><th>count</th></tr>\n");
   for (int k = 0; k < FINDING_KIND_COUNT; ++k) {
     FindingKind kind = static_cast<FindingKind>(k);
-    o.write("<tr><td>");
+    o.write(t.kinds[k] == 0 ? "<tr class=\"zero\"><td>" : "<tr><td>");
     o.write(findingName(kind));
     o.write(findingIsChange(kind) ? "</td><td>CHANGED</td><td class=\"n\">"
                                   : "</td><td>DROPPED</td><td class=\"n\">");
