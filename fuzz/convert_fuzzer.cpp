@@ -35,6 +35,8 @@ struct Scratch {
   std::string temporary;  // given to the runs as TMPDIR
   std::string inputArgument;
   std::string outputArgument;
+  std::string report;
+  std::string reportArgument;
   int answers = -1;       // the runs read no answer: /dev/null
 };
 
@@ -44,6 +46,7 @@ void removeScratch() {
   if (!gScratch) return;
   unlink(gScratch->input.c_str());
   unlink(gScratch->output.c_str());
+  unlink(gScratch->report.c_str());
   rmdir(gScratch->temporary.c_str());
   rmdir(gScratch->directory.c_str());
 }
@@ -63,6 +66,8 @@ Scratch& scratch() {
   gScratch->temporary = pattern + "/tmp";
   gScratch->inputArgument = "INPUT=" + gScratch->input;
   gScratch->outputArgument = "OUTPUT=" + gScratch->output;
+  gScratch->report = pattern + "/r.html";
+  gScratch->reportArgument = "REPORT=" + gScratch->report;
   if (mkdir(gScratch->temporary.c_str(), 0700) != 0) fail("mkdir tmp");
   setenv("TMPDIR", gScratch->temporary.c_str(), 1);
   gScratch->answers = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
@@ -114,25 +119,34 @@ struct Outcome {
   int status = 0;
   std::string console;
   std::string deck;
+  std::string report;
 };
 
-Outcome convert(const uint8_t* data, size_t size, bool sorted, CaptureFile& console,
+Outcome convert(const uint8_t* data, size_t size, bool sorted, bool report, CaptureFile& console,
                 CaptureFile& errors) {
   Scratch& s = scratch();
   writeWhole(s.input, data, size);
   unlink(s.output.c_str());
+  unlink(s.report.c_str());
   console.clear();
   errors.clear();
   const char* arguments[] = {s.inputArgument.c_str(), s.outputArgument.c_str(),
-                             sorted ? "SORTREACHES=YES" : "SORTREACHES=NO"};
+                             sorted ? "SORTREACHES=YES" : "SORTREACHES=NO",
+                             s.reportArgument.c_str()};
   int freeBefore = lowestFreeDescriptor();
 
   Outcome outcome;
-  outcome.status = runTolvane(arguments, console.fd(), s.answers, errors.fd());
+  outcome.status = runTolvane(std::span<const char* const>(arguments, report ? 4 : 3), console.fd(),
+                              s.answers, errors.fd());
 
   if (lowestFreeDescriptor() != freeBefore) fail("a run leaked a file descriptor");
   outcome.console = console.contents();
   outcome.deck = readWhole(s.output);
+  if (report) {
+    outcome.report = readWhole(s.report);
+    if (!outcome.report.ends_with("</html>\n")) fail("a report that is not complete");
+    unlink(s.report.c_str());
+  }
   if (outcome.status != 0 && outcome.status != 1)
     fail("exit status other than 0 or 1", std::to_string(outcome.status));
   constexpr std::string_view closing = "Stop - Program terminated.\n";
@@ -164,14 +178,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tolvane::fuzz;
   static CaptureFile console, errors;
   bool sorted = size > 0 && (data[0] & 1) != 0;
+  bool report = size > 0 && (data[0] & 2) != 0;
   const uint8_t* file = size > 0 ? data + 1 : data;
   size_t fileSize = size > 0 ? size - 1 : 0;
 
-  Outcome first = convert(file, fileSize, sorted, console, errors);
-  Outcome second = convert(file, fileSize, sorted, console, errors);
+  Outcome first = convert(file, fileSize, sorted, report, console, errors);
+  Outcome second = convert(file, fileSize, sorted, report, console, errors);
   if (first.status != second.status) fail("two runs of one input ended with different statuses");
   if (first.console != second.console)
     fail("two runs of one input wrote different console text", first.console + "----\n" + second.console);
   if (first.deck != second.deck) fail("two runs of one input wrote different decks");
+  if (first.report != second.report) fail("two runs of one input wrote different reports");
   return 0;
 }

@@ -48,6 +48,7 @@ bool findingIsChange(FindingKind kind) { return kKinds[static_cast<int>(kind)].c
 
 DetailText& DetailText::text(std::string_view item) {
   size_t n = item.size() < kCapacity - length_ ? item.size() : kCapacity - length_;
+  if (n == 0) return *this;  // an empty view may have no data at all
   std::memcpy(buffer_ + length_, item.data(), n);
   length_ += n;
   return *this;
