@@ -38,9 +38,21 @@ int commitDeckFile(DECK_FILE& deck);
 /// call twice and after commitDeckFile.
 void discardDeckFile(DECK_FILE& deck);
 
+/// Opens the conversion report named `name` as the deck is opened: a regular
+/// file (or none yet) through a hidden temporary file beside it, any other
+/// name directly. Returns 0 or the errno, as openDeckFile.
+int openReportFile(const char* name, DECK_FILE& report, int& fd);
+
+/// After the report was closed without error (after a stop too): puts it in
+/// place, as commitDeckFile. Returns 0 or the errno.
+int commitReportFile(DECK_FILE& report);
+
+/// Removes the temporary report, if any: a report that could not be written.
+void discardReportFile(DECK_FILE& report);
+
 /// For the interrupt cleanup: removes the temporary deck of the run in
-/// progress, if any, and returns the standard-error line that tells what
-/// became of the deck.
+/// progress and its temporary report, if any, and returns the standard-error
+/// line that tells what became of the deck.
 const char* removeTemporaryDeckOnInterrupt();
 
 }  // namespace tolvane

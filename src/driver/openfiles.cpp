@@ -53,7 +53,8 @@ struct Quoted {
 };
 
 constexpr std::string_view USAGE =
-    "usage: tolvane INPUT=geometry-file [OUTPUT=deck] [SORTREACHES=YES|NO]; see tolvane --help";
+    "usage: tolvane INPUT=geometry-file [OUTPUT=deck] [SORTREACHES=YES|NO] [REPORT=file]; "
+    "see tolvane --help";
 constexpr std::string_view NAME_LIMIT_HINT =
     " is longer than 32 characters; the limit counts the folders too: run in the file's folder";
 

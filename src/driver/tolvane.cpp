@@ -368,7 +368,10 @@ void finishReport(CONVERSION& c) {
     c.findings.note(FindingKind::NO_SECTION, "",
                     "the input holds no cross section the conversion could read: "
                     "the deck carries no section");
-  if (c.report.finish() != 0) {
+  if (int rc = c.report.finish(); rc != 0) {
+    std::string_view name(c.files.report.data(), c.files.report.size());
+    name = name.substr(0, name.find_last_not_of(' ') + 1);
+    explainStop(c.stop, {"cannot write report file '", name, "': ", platform::errorText(rc)});
     FreeLine().text("ERROR WRITING REPORT FILE").writeTo(c.console);
     stopRun(c.stop, 1);
     return;

@@ -8,6 +8,7 @@
 #include "report/bridgeFace.h"
 #include "report/bridgePicture.h"
 #include "report/htmlText.h"
+#include "deck/deckFile.h"
 #include "platform/files.h"
 #include "report/longProfile.h"
 
@@ -244,14 +245,12 @@ ConversionReport::ConversionReport() = default;
 ConversionReport::~ConversionReport() = default;
 
 int ConversionReport::open(const char* path) {
-  if (int rc = file_.create(path)) return rc;
+  int fd = platform::NO_FILE;
+  if (int rc = openReportFile(path, place_, fd)) return rc;
+  file_.adopt(fd, path);
   int rc = findings_.create(path);
   if (rc == 0) rc = pictures_.create(path);
-  if (rc != 0) {
-    file_.close();
-    platform::removeFile(path);
-    return rc;
-  }
+  if (rc != 0) return abandon(rc);
   t_ = std::make_unique<Tables>();
   return 0;
 }
@@ -664,6 +663,12 @@ void ConversionReport::writeReaches() {
   if (any) o.write("</table>\n");
 }
 
+int ConversionReport::abandon(int error) {
+  file_.close();
+  discardReportFile(place_);
+  return error;
+}
+
 int ConversionReport::finish() {
   endReach();
   writeSummary();
@@ -677,15 +682,19 @@ int ConversionReport::finish() {
             "Stations are written as the geometry file wrote them.</p>\n"
             "<table class=\"findings\">\n<thead><tr><th>reach</th><th>station</th><th>kind</th>"
             "<th>class</th><th>detail</th></tr></thead>\n");
-    if (int rc = findings_.copyTo(o)) return rc;
+    if (int rc = findings_.copyTo(o)) return abandon(rc);
     o.write("</table>\n");
   }
   o.write("<h2>Pictures</h2>\n");
-  if (int rc = pictures_.copyTo(o)) return rc;
+  if (int rc = pictures_.copyTo(o)) return abandon(rc);
   o.write("</body>\n</html>\n");
-  if (int rc = findings_.stream().error()) return rc;
-  if (int rc = pictures_.stream().error()) return rc;
-  return o.close();
+  int rc = findings_.stream().error();
+  if (rc == 0) rc = pictures_.stream().error();
+  int closed = o.close();
+  if (rc == 0) rc = closed;
+  if (rc == 0) rc = commitReportFile(place_);
+  if (rc != 0) discardReportFile(place_);
+  return rc;
 }
 
 }  // namespace tolvane

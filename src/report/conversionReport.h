@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "deck/deckFile.h"
 #include "deck/findings.h"
 #include "deck/streams.h"
 #include "network/tables.h"
@@ -30,7 +31,8 @@ class ConversionReport final : public FindingSink {
   ConversionReport(const ConversionReport&) = delete;
   ConversionReport& operator=(const ConversionReport&) = delete;
 
-  /// Creates the report file and its scratch files; returns 0 or the errno.
+  /// Creates the report (through a hidden temporary file beside its name,
+  /// as the deck) and its scratch files; returns 0 or the errno.
   int open(const char* path);
   /// True once open() has succeeded.
   bool isOpen() const { return t_ != nullptr; }
@@ -40,8 +42,9 @@ class ConversionReport final : public FindingSink {
   void startReach(int32_t number, std::string_view name);
   /// Tells the report which reaches and junctions the first pass found.
   void setNetwork(const REACH_TABLE& reaches, const JUNCTION_TABLE& junctions);
-  /// Completes the file: summary, reaches, findings and pictures. Returns 0
-  /// or the errno of the first failed write.
+  /// Completes the file: summary, reaches, findings and pictures, and puts
+  /// it in place of any earlier report of its name. Returns 0 or the errno of
+  /// the first failed write (an earlier report then stays as it was).
   int finish();
 
   /// Findings of each class so far.
@@ -68,6 +71,9 @@ class ConversionReport final : public FindingSink {
   void writeSummary();
   void writeReaches();
 
+  int abandon(int error);
+
+  DECK_FILE place_;  // where the report goes: a temporary file until it is whole
   OutputStream file_;
   ScratchFile findings_;
   ScratchFile pictures_;

@@ -3,7 +3,8 @@
 # and checks that nothing changes but the one console line that names the
 # report: same exit status, same console text otherwise, same files. Where the
 # run gets as far as opening the report, the report must be there and be
-# well-formed XML; where it stops before, no report may appear.
+# well-formed XML; where it stops before, no report may appear. Standard
+# error must be as the case expects it.
 #
 #   report_everywhere.sh PROGRAM CASES_DIR
 set -u
@@ -41,7 +42,7 @@ for case_dir in "$cases"/*/; do
   if [ -f "$case_dir/setup.sh" ]; then
     (cd "$work" && WORK="$work" TMP="$tmp" bash "$case_dir/setup.sh") > /dev/null 2>&1
   fi
-  (cd "$work" && env "${envs[@]}" "$exe" "${args[@]}" < /dev/null > "$scratch/console" 2>&1)
+  (cd "$work" && env "${envs[@]}" "$exe" "${args[@]}" < /dev/null > "$scratch/console" 2> "$scratch/stderr")
   status=$?
   checked=$((checked + 1))
 
@@ -49,6 +50,10 @@ for case_dir in "$cases"/*/; do
   [ "$status" = "$(tr -d ' \n' < "$case_dir/expected/status")" ] || problem="exit status $status"
   grep -v '^ REPORT WRITTEN TO ' "$scratch/console" > "$scratch/console.rest"
   cmp -s "$scratch/console.rest" "$case_dir/expected/console" || problem="$problem; console text differs"
+  if [ -f "$case_dir/expected/stderr" ]; then
+    s=$(cat "$scratch/stderr"; printf x); s=${s%x}; s=${s//$work/@WORK@}; printf '%s' "${s//$tmp/@TMP@}" > "$scratch/stderr.cmp"
+    cmp -s "$scratch/stderr.cmp" "$case_dir/expected/stderr" || problem="$problem; standard error differs"
+  fi
   lines=$(grep -c '^ REPORT WRITTEN TO ' "$scratch/console")
   if [ -f "$work/$report" ]; then
     [ "$lines" = 1 ] || problem="$problem; $lines report lines on the console"
