@@ -1,5 +1,6 @@
 #include "deck/findings.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +61,8 @@ DetailText& DetailText::quoted(std::string_view value) {
 
 DetailText& DetailText::number(int64_t value) {
   char digits[24];
-  int n = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
-  return text({digits, static_cast<size_t>(n)});
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  return text({digits, static_cast<size_t>(end - digits)});
 }
 
 DetailText& DetailText::amount(double value) {

@@ -1,5 +1,6 @@
 #include "report/htmlText.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -64,8 +65,8 @@ void writeEscaped(OutputStream& out, std::string_view text) {
 
 void writeNumber(OutputStream& out, long long value) {
   char digits[24];
-  int n = std::snprintf(digits, sizeof digits, "%lld", value);
-  out.write({digits, static_cast<size_t>(n)});
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  out.write({digits, static_cast<size_t>(end - digits)});
 }
 
 }  // namespace tolvane
