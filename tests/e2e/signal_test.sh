@@ -3,7 +3,8 @@
 # temporary directory of reach files and its temporary deck, leaves an earlier
 # deck as it was (or no deck where there was none), and says so on standard
 # error; so does a run whose deck is a pipe that loses its reader (a write
-# error, reported with status 1).
+# error, reported with status 1). A run with REPORT also removes its temporary
+# report and scratch files, and leaves an earlier report as it was.
 #
 #   signal_test.sh TOLVANE
 #
@@ -65,11 +66,17 @@ wait_for() {
 reach_files_exist() { [ -n "$(find "$1" -mindepth 2 -type f 2>/dev/null | head -1)" ]; }
 console_has_prepass_line() { grep -q 'encountered end of file' "$1"; }
 
-# An earlier deck in the case's working directory, and a copy to compare.
+# An earlier deck in the case's working directory, and a copy to compare;
+# with a report asked for, an earlier report too.
 earlier_deck() {
   printf 'T1 an earlier deck\nEJ\n' > "$1/work/river.cs"
   cp "$1/work/river.cs" "$1/earlier.cs"
+  if [ ${#report_arg[@]} -gt 0 ]; then
+    printf '<html>an earlier report</html>\n' > "$1/work/river.html"
+    cp "$1/work/river.html" "$1/earlier.html"
+  fi
 }
+report_arg=()
 
 # The working directory holds the geometry file and, when there was one, the
 # earlier deck unchanged; standard error says what became of the deck.
@@ -78,6 +85,10 @@ check_deck_kept() {
   if [ -f "$dir/earlier.cs" ]; then
     expected=$(printf './river.cs\n./river.geo')
     cmp -s "$dir/earlier.cs" "$dir/work/river.cs" || fail "$label: the earlier deck changed"
+  fi
+  if [ -f "$dir/earlier.html" ]; then
+    expected=$(printf './river.cs\n./river.geo\n./river.html')
+    cmp -s "$dir/earlier.html" "$dir/work/river.html" || fail "$label: the earlier report changed"
   fi
   local held
   held=$(cd "$dir/work" && find . -mindepth 1 | sort)
@@ -129,7 +140,8 @@ start_on_fifo() {
   local dir=$1
   mkfifo "$dir/work/river.geo"
   (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
-     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
+     "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES "${report_arg[@]}" </dev/null \
+     >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   pid=$!
   exec 7>"$dir/work/river.geo"
   { reach 2 5; reach 1 5; } >&7
@@ -238,6 +250,13 @@ for signal in INT TERM HUP; do
   in_main_pass_to_fifo "$signal"
 done
 reader_gone
+report_arg=(REPORT=river.html)
+scratch=$scratch/report
+mkdir "$scratch"
+for earlier in earlier none; do
+  in_prepass TERM "$earlier"
+  in_main_pass INT "$earlier"
+done
 
 if [ $failed -eq 0 ]; then echo "signal tests: ok"; fi
 exit $failed
