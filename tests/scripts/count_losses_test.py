@@ -11,10 +11,10 @@ import unittest
 sys.dont_write_bytecode = True
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location(
+module_spec = importlib.util.spec_from_file_location(
     "count_losses", os.path.join(HERE, "..", "..", "scripts", "count-losses.py"))
-count_losses = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(count_losses)
+count_losses = importlib.util.module_from_spec(module_spec)
+module_spec.loader.exec_module(count_losses)
 
 
 def row(*values):
