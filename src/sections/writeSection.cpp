@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "bridges/writeBT.h"
+#include "sections/writeBT.h"
 #include "sections/sectionParts.h"
 
 namespace tolvane {

@@ -1,4 +1,4 @@
-#include "bridges/writeBT.h"
+#include "sections/writeBT.h"
 
 #include <gtest/gtest.h>
 
