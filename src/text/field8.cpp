@@ -6,8 +6,8 @@ namespace tolvane {
 
 int LineBuffer::find(std::string_view key) const {
   if (key.empty() || static_cast<int>(key.size()) > length) return 0;
-  const void* hit = memmem(text, static_cast<size_t>(length), key.data(), key.size());
-  return hit ? static_cast<int>(static_cast<const char*>(hit) - text) + 1 : 0;
+  size_t hit = std::string_view(text, static_cast<size_t>(length)).find(key);
+  return hit == std::string_view::npos ? 0 : static_cast<int>(hit) + 1;
 }
 
 void LineBuffer::assign(std::string_view data) {

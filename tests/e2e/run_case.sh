@@ -12,13 +12,26 @@
 #   expected/stderr   optional: the text on standard error (not compared when
 #                     the case has none)
 #   expected/status   the exit status
+#   expected/windows/ optional: console or status where the Windows program
+#                     differs (the error numbers Windows gives)
+#   posix-only        optional: the reason the case cannot run on Windows
 #   expected/files/   every file the run must create in the working directory
 # In args and env, @WORK@ stands for the working directory and @TMP@ for the
 # temporary directory given to the run as TMPDIR, which must be empty after it.
+#
+# With TOLVANE_TARGET=windows the program is the Windows one (under Wine): the
+# temporary directory is given as TEMP and TMP instead, an env line setting
+# TMPDIR sets those, and a case marked posix-only is skipped (status 77).
 set -u
 exe=$1
 case_dir=$(cd "$2" && pwd)
 name=$(basename "$case_dir")
+windows=false
+[ "${TOLVANE_TARGET:-}" = windows ] && windows=true
+if $windows && [ -f "$case_dir/posix-only" ]; then
+  echo "$name: skipped on Windows: $(cat "$case_dir/posix-only")"
+  exit 77
+fi
 
 scratch=$(mktemp -d)
 work=$scratch/work
@@ -34,9 +47,22 @@ args=()
 if [ -f "$case_dir/args" ]; then
   while IFS= read -r line || [ -n "$line" ]; do args+=("$(substitute "$line")"); done < "$case_dir/args"
 fi
-envs=(TMPDIR="$tmp")
+# The temporary folder of the program's system: TMPDIR, or TEMP and TMP.
+temporary_folder() {
+  if $windows; then printf 'TEMP=%s\nTMP=%s\n' "$1" "$1"; else printf 'TMPDIR=%s\n' "$1"; fi
+}
+envs=()
+while IFS= read -r line; do envs+=("$line"); done < <(temporary_folder "$tmp")
 if [ -f "$case_dir/env" ]; then
-  while IFS= read -r line || [ -n "$line" ]; do [ -n "$line" ] && envs+=("$(substitute "$line")"); done < "$case_dir/env"
+  while IFS= read -r line || [ -n "$line" ]; do
+    [ -n "$line" ] || continue
+    line=$(substitute "$line")
+    if [[ $line == TMPDIR=* ]]; then
+      while IFS= read -r t; do envs+=("$t"); done < <(temporary_folder "${line#TMPDIR=}")
+    else
+      envs+=("$line")
+    fi
+  done < "$case_dir/env"
 fi
 if [ -f "$case_dir/setup.sh" ]; then
   (cd "$work" && WORK="$work" TMP="$tmp" bash "$case_dir/setup.sh") || { echo "$name: setup.sh failed"; exit 1; }
@@ -51,12 +77,17 @@ failed=0
 fail() { echo "$name: $*"; failed=1; }
 show_diff() { diff -u --label expected --label actual "$1" "$2" | cat -A | head -60; }
 
-expected_status=$(tr -d ' \n' < "$case_dir/expected/status")
+# The expectation of this system: the Windows one where the case has it.
+expected() {
+  if $windows && [ -f "$case_dir/expected/windows/$1" ]; then echo "$case_dir/expected/windows/$1"
+  else echo "$case_dir/expected/$1"; fi
+}
+expected_status=$(tr -d ' \n' < "$(expected status)")
 [ "$status" = "$expected_status" ] || fail "exit status $status, expected $expected_status"
 
-if ! cmp -s "$case_dir/expected/console" "$scratch/console"; then
+if ! cmp -s "$(expected console)" "$scratch/console"; then
   fail "console text differs"
-  show_diff "$case_dir/expected/console" "$scratch/console"
+  show_diff "$(expected console)" "$scratch/console"
 fi
 
 # Paths of the working and temporary directories read as @WORK@ and @TMP@.

@@ -10,6 +10,7 @@
 
 #include "attach/attach.h"
 #include "streamFiles.h"
+#include "testSystem.h"
 
 namespace tolvane {
 
@@ -75,9 +76,7 @@ inline std::string padded(std::string_view text, size_t length = 32) {
 class TempDirectory {
  public:
   TempDirectory() {
-    const char* dir = std::getenv("TMPDIR");
-    path_ = std::string(dir && *dir ? dir : "/tmp") + "/tolvane-attach-XXXXXX";
-    if (!mkdtemp(path_.data())) path_.clear();
+    path_ = makeTestFolder("tolvane-attach-");
   }
   ~TempDirectory() {
     std::error_code ignored;

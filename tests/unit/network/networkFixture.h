@@ -14,6 +14,7 @@
 
 #include "network/readjcts.h"
 #include "streamFiles.h"
+#include "testSystem.h"
 
 namespace tolvane {
 
@@ -65,9 +66,8 @@ inline std::vector<std::string> entriesOf(const std::string& path) {
 class NetworkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char base[] = "/tmp/tolvane-network-test-XXXXXX";
-    ASSERT_NE(mkdtemp(base), nullptr);
-    tmp_ = base;
+    tmp_ = makeTestFolder("tolvane-network-test-");
+    ASSERT_FALSE(tmp_.empty());
   }
 
   void TearDown() override {
@@ -90,14 +90,10 @@ class NetworkTest : public ::testing::Test {
 
   /// Runs the pre-pass on the loaded input.
   bool runLoaded(bool sorted, const char* tmpdir = nullptr) {
-    std::string saved = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-    bool hadTmpdir = std::getenv("TMPDIR") != nullptr;
-    setenv("TMPDIR", tmpdir ? tmpdir : tmp_.c_str(), 1);
-    bool ok = PREPROCESS_JUNCTIONS_AND_REACHES(input_->stream(), scratch_, console_->stream(),
-                                               reaches_, junctions_, sorted, files_, stop_, Findings());
-    if (hadTmpdir) setenv("TMPDIR", saved.c_str(), 1);
-    else unsetenv("TMPDIR");
-    return ok;
+    TemporaryFolderSetting setting(tmpdir ? tmpdir : tmp_);
+    return PREPROCESS_JUNCTIONS_AND_REACHES(input_->stream(), scratch_, console_->stream(),
+                                            reaches_, junctions_, sorted, files_, stop_,
+                                            Findings());
   }
 
   std::string console() { return console_->contents(); }
