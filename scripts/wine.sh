@@ -27,8 +27,9 @@ fi
 # also starts Wine's own services, which should not see a TEMP made for a test.
 (
   flock 9
-  if wineserver -p 30 2>/dev/null; then
-    env -u TEMP -u TMP wine cmd /c exit >/dev/null 2>&1
+  # The server and services live on: they must not hold the lock.
+  if wineserver -p 30 2>/dev/null 9>&-; then
+    env -u TEMP -u TMP wine cmd /c exit >/dev/null 2>&1 9>&-
   fi
 ) 9>"$WINEPREFIX/.server-lock"
 [ -n "${TEMP+set}" ] && export WINETEMP=$TEMP

@@ -22,8 +22,20 @@
 # Each case checks that the directory existed before the signal, that the
 # process ended by the signal, that TMPDIR is empty afterwards and the deck's
 # folder holds what it held before.
+#
+# With TOLVANE_TARGET=windows the program is the Windows one under Wine, which
+# turns SIGINT into the Ctrl-C event: only SIGINT is sent, the temporary
+# folder is TEMP, and the process ends with the Ctrl-C status of Windows
+# (0xC000013A, of which the exit status keeps the low byte, 58). SIGTERM,
+# SIGHUP and SIGPIPE have no Windows counterpart that Wine delivers.
 set -u
 exe=$(realpath "$1")
+windows=false
+[ "${TOLVANE_TARGET:-}" = windows ] && windows=true
+# The environment that names the temporary folder $1.
+temporary_folder() {
+  if $windows; then echo "TEMP=$1" "TMP=$1"; else echo "TMPDIR=$1"; fi
+}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
@@ -110,6 +122,7 @@ check_end() {
   wait "$pid" 2>/dev/null
   status=$?
   local expected=$((128 + $(kill -l "$signal")))
+  $windows && expected=58
   [ "$status" -eq "$expected" ] || fail "$label: exit status $status, expected $expected (ended by SIG$signal)"
   local left
   left=$(find "$tmp" -mindepth 1 | head -5)
@@ -139,7 +152,7 @@ check_write_error() {
 start_on_fifo() {
   local dir=$1
   mkfifo "$dir/work/river.geo"
-  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
+  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE $(temporary_folder "$dir/tmp") \
      "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES "${report_arg[@]}" </dev/null \
      >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   pid=$!
@@ -202,7 +215,7 @@ in_main_pass_to_fifo() {
   { reach 3 1000; reach 1 1000; reach 2 1000; } > "$dir/work/river.geo"
   mkfifo "$dir/work/river.cs"
   exec 8<>"$dir/work/river.cs"  # a reader that never reads
-  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
+  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE $(temporary_folder "$dir/tmp") \
      "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   local pid=$!
   if wait_for console_has_prepass_line "$dir/console" && reach_files_exist "$dir/tmp"; then
@@ -227,7 +240,7 @@ reader_gone() {
   { reach 3 1000; reach 1 1000; reach 2 1000; } > "$dir/work/river.geo"
   mkfifo "$dir/work/river.cs"
   exec 8<>"$dir/work/river.cs"
-  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE TMPDIR="$dir/tmp" \
+  (cd "$dir/work" && exec env --default-signal=INT,TERM,HUP,PIPE $(temporary_folder "$dir/tmp") \
      "$exe" INPUT=river.geo OUTPUT=river.cs SORTREACHES=YES </dev/null >"$dir/console" 2>"$dir/stderr" 7>&- 8>&-) &
   local pid=$!
   if wait_for console_has_prepass_line "$dir/console" && reach_files_exist "$dir/tmp"; then
@@ -242,7 +255,9 @@ reader_gone() {
   fi
 }
 
-for signal in INT TERM HUP; do
+signals="INT TERM HUP"
+$windows && signals=INT
+for signal in $signals; do
   for earlier in earlier none; do
     in_prepass "$signal" "$earlier"
     in_main_pass "$signal" "$earlier"

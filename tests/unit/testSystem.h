@@ -2,10 +2,12 @@
 // Test helpers for what differs between the systems the tests run on: the
 // environment variable that names the temporary folder, and fresh folders.
 
+#include <cerrno>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "platform/errors.h"
 #include "platform/temporaryDirectory.h"
 
 #ifdef _WIN32
@@ -20,6 +22,19 @@ inline constexpr const char* TEMPORARY_FOLDER_VARIABLE = "TEMP";
 #else
 inline constexpr const char* TEMPORARY_FOLDER_VARIABLE = "TMPDIR";
 #endif
+
+/// The error number for a path through a folder that does not exist.
+#ifdef _WIN32
+inline constexpr int NO_SUCH_FOLDER = ERROR_PATH_NOT_FOUND;
+#else
+inline constexpr int NO_SUCH_FOLDER = ENOENT;
+#endif
+
+/// A free-format console line: the text, then the number right-justified in 12.
+inline std::string numberedLine(const std::string& text, int number) {
+  std::string digits = std::to_string(number);
+  return " " + text + std::string(digits.size() < 12 ? 12 - digits.size() : 0, ' ') + digits + "\n";
+}
 
 /// Sets an environment variable; no value removes it.
 inline void setEnvironment(const char* name, const std::optional<std::string>& value) {

@@ -1,5 +1,6 @@
 #include "platform/interrupts.h"
 
+#include <io.h>
 #include <mutex>
 #include <windows.h>
 
@@ -12,6 +13,14 @@ namespace {
 std::recursive_mutex gLock;
 InterruptCleanup gCleanup = nullptr;
 
+/// Closes every file the program has open but the console's. Windows removes
+/// an open file only once it is closed, and a directory only once it is
+/// empty, so the reach file being written must be closed before the cleanup.
+void closeOpenFiles() {
+  for (int fd = 3; fd < 2048; ++fd)
+    if (_get_osfhandle(fd) != -1) _close(fd);
+}
+
 BOOL WINAPI onConsoleEvent(DWORD event) {
   switch (event) {
     case CTRL_C_EVENT:
@@ -23,12 +32,12 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
     default:
       return FALSE;
   }
-  // The lock is kept: the program stops at its next update and the default
-  // handler, called next, ends the process as the event would have.
+  // The lock is kept: the program stops at its next update, and the process
+  // ends here with the status Windows gives a program ended by Ctrl-C.
   gLock.lock();
+  closeOpenFiles();
   if (gCleanup) gCleanup();
-  gCleanup = nullptr;
-  return FALSE;
+  ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 }  // namespace

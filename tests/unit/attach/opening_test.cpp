@@ -156,7 +156,7 @@ TEST_F(Opening, NewFileDialogueWithoutAnAnswer) {
     AttachRun run({"LOG=" + path}, answers);
     AttachResult log = openLog(run, "S=N");
     EXPECT_TRUE(log.ok);
-    EXPECT_EQ(log.status, 5) << answers;
+    EXPECT_EQ(log.status, platform::INPUT_OUTPUT) << answers;
     std::string messages = run.messages();
     EXPECT_EQ(messages.substr(messages.size() - 27), " NO ANSWER, OPEN ABANDONED\n");
     EXPECT_EQ(run.lib.unitFile(10), nullptr);
@@ -182,7 +182,7 @@ TEST_F(Opening, OldFileDialogueWithoutAnAnswer) {
   std::string missing = dir.file("missing.txt");
   AttachRun run({"LOG=" + missing});
   AttachResult log = openLog(run, "S=O");
-  EXPECT_EQ(log.status, 5);
+  EXPECT_EQ(log.status, platform::INPUT_OUTPUT);
   EXPECT_EQ(log.name, padded("", kNameLength));
   EXPECT_EQ(run.messages(), missingOld(missing) + " NO ANSWER, OPEN ABANDONED\n");
   EXPECT_EQ(run.lib.unitFile(10), nullptr);
@@ -268,9 +268,9 @@ TEST_F(Opening, DirectAccessWithARecordLength) {
   char back[5] = {};
   EXPECT_EQ(readRecord(*unit, 2, std::span<char>(back, 4)), 0);
   EXPECT_EQ(std::string(back, 4), std::string("abc\0", 4));
-  EXPECT_EQ(readRecord(*unit, 3, std::span<char>(back, 4)), EIO);
-  EXPECT_EQ(writeRecord(*unit, 1, std::string(257, 'x')), EINVAL);
-  EXPECT_EQ(writeRecord(*unit, 0, std::string_view("x")), EINVAL);
+  EXPECT_EQ(readRecord(*unit, 3, std::span<char>(back, 4)), platform::INPUT_OUTPUT);
+  EXPECT_EQ(writeRecord(*unit, 1, std::string(257, 'x')), platform::INVALID_ARGUMENT);
+  EXPECT_EQ(writeRecord(*unit, 0, std::string_view("x")), platform::INVALID_ARGUMENT);
 }
 
 TEST_F(Opening, FormattedRecordsArePaddedWithBlanks) {
@@ -286,15 +286,17 @@ TEST_F(Opening, AFailedOpenIsReportedWithItsNumber) {
   AttachRun run({"LOG=" + path});
   AttachResult log = openLog(run, "");
   EXPECT_TRUE(log.ok);
-  EXPECT_EQ(log.status, ENOENT);
-  EXPECT_EQ(run.messages(), " : ERROR: NUMBER     2 WHILE TRYING TO OPEN UNIT  10\n");
+  EXPECT_EQ(log.status, NO_SUCH_FOLDER);
+  std::string number = std::to_string(NO_SUCH_FOLDER);
+  EXPECT_EQ(run.messages(), " : ERROR: NUMBER " + std::string(5 - number.size(), ' ') + number +
+                                " WHILE TRYING TO OPEN UNIT  10\n");
   EXPECT_EQ(run.lib.unitFile(10), nullptr);
 }
 
 TEST_F(Opening, ADirectoryIsNotAFile) {
   AttachRun run({"LOG=" + dir.path()});
   AttachResult log = openLog(run, "");
-  EXPECT_EQ(log.status, EISDIR);
+  EXPECT_EQ(log.status, platform::IS_DIRECTORY);
   EXPECT_EQ(run.lib.unitFile(10), nullptr);
 }
 

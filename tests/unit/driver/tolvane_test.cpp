@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "streamFiles.h"
+#include "testSystem.h"
 
 namespace tolvane {
 namespace {
@@ -82,7 +83,7 @@ TEST(Conversion, AStopReturnsItsStatusEndsWithTheStopLineAndExplainsItselfOnItsO
   ::close(consoleFd);
   ::close(errorFd);
   EXPECT_EQ(console.contents(),
-            " ERROR OPENING INPUT FILE, IOSTAT=           2\n"
+            numberedLine("ERROR OPENING INPUT FILE, IOSTAT=", NO_SUCH_FOLDER) +
             " TRIED TO OPEN FILE NAMED:/no/such/geometry               \n"
             " PROGRAM ABORTED\n"
             "Stop - Program terminated.\n");

@@ -226,7 +226,7 @@ TEST_F(PrePass, SortedModeStopsWhenNoTemporaryDirectoryCanBeMade) {
   EXPECT_FALSE(run(reachBlock(A), true, missing.c_str()));
   EXPECT_TRUE(stop_.stopped);
   EXPECT_EQ(stop_.status, 1);
-  EXPECT_EQ(console(), " ERROR CREATING TEMPORARY DIRECTORY, IOSTAT=           2\n");
+  EXPECT_EQ(console(), numberedLine("ERROR CREATING TEMPORARY DIRECTORY, IOSTAT=", NO_SUCH_FOLDER));
 }
 
 TEST_F(PrePass, SortedModeStopsWhenAReachFileCannotBeWritten) {
