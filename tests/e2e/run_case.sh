@@ -15,13 +15,15 @@
 #   expected/windows/ optional: console or status where the Windows program
 #                     differs (the error numbers Windows gives)
 #   posix-only        optional: the reason the case cannot run on Windows
+#   windows-only      optional: the reason the case runs on Windows only
 #   expected/files/   every file the run must create in the working directory
 # In args and env, @WORK@ stands for the working directory and @TMP@ for the
 # temporary directory given to the run as TMPDIR, which must be empty after it.
 #
 # With TOLVANE_TARGET=windows the program is the Windows one (under Wine): the
 # temporary directory is given as TEMP and TMP instead, an env line setting
-# TMPDIR sets those, and a case marked posix-only is skipped (status 77).
+# TMPDIR sets those, and a case marked posix-only is skipped (status 77); a case marked
+# windows-only is skipped everywhere else.
 set -u
 exe=$1
 case_dir=$(cd "$2" && pwd)
@@ -30,6 +32,10 @@ windows=false
 [ "${TOLVANE_TARGET:-}" = windows ] && windows=true
 if $windows && [ -f "$case_dir/posix-only" ]; then
   echo "$name: skipped on Windows: $(cat "$case_dir/posix-only")"
+  exit 77
+fi
+if ! $windows && [ -f "$case_dir/windows-only" ]; then
+  echo "$name: skipped: $(cat "$case_dir/windows-only")"
   exit 77
 fi
 

@@ -9,6 +9,10 @@
 #include "platform/errors.h"
 #include "platform/temporaryDirectory.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tolvane::platform {
 namespace {
 
@@ -97,6 +101,17 @@ TEST_F(PlatformFiles, SameFileSeesThroughSpellings) {
   EXPECT_TRUE(sameFile(input.c_str(), spelled.c_str()));
   EXPECT_FALSE(sameFile(input.c_str(), other.c_str()));
   EXPECT_FALSE(sameFile(input.c_str(), path("missing").c_str()));
+#ifdef _WIN32
+  // A drive letter in either case, and either slash.
+  char full[4096];
+  ASSERT_GT(GetFullPathNameA(input.c_str(), sizeof full, full, nullptr), 2u);
+  ASSERT_EQ(full[1], ':');
+  std::string respelled = full;
+  respelled[0] = static_cast<char>(respelled[0] ^ 0x20);
+  for (char& c : respelled) if (c == '\\') c = '/';
+  EXPECT_TRUE(sameFile(full, respelled.c_str()));
+  EXPECT_EQ(read(respelled), "a\n");
+#endif
 }
 
 TEST_F(PlatformFiles, FailuresCarryTheirErrorNumber) {

@@ -1,0 +1,2 @@
+# The deck goes into a folder of the working directory.
+mkdir decks
