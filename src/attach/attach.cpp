@@ -14,7 +14,6 @@ constexpr int32_t kFirstCallDefault = -2;
 constexpr int32_t kAskUser = -3;
 constexpr int32_t kDefaultTaken = 0;
 constexpr int32_t kFromCommandLine = -1;
-constexpr int32_t kTooLong = 36;
 
 /// Appends a keyword (cut to its slot) to the declared-keyword list; a full
 /// list takes no more.
@@ -30,7 +29,7 @@ void takeEntry(SUBSTITUTION_TABLE& table, int entry, std::span<char> name, int32
   copyPadded({table.value[k], static_cast<size_t>(stored)}, name);
   std::fill(std::begin(table.keyword[k]), std::end(table.keyword[k]), ' ');
   bool cut = table.valueLength[k] > std::min(stored, static_cast<int32_t>(name.size()));
-  status = cut ? kTooLong : kFromCommandLine;
+  status = cut ? VALUE_TOO_LONG : kFromCommandLine;
 }
 
 /// Cracks the command line on the first call of the run and starts the
@@ -89,7 +88,7 @@ bool ATTACH(ATTACH_LIBRARY& lib, int32_t unit, std::string_view keyword,
   }
 
   // A value cut to fit the name would name another file: nothing is opened.
-  if (parsed.noOpen || status == kTooLong) return true;
+  if (parsed.noOpen || status == VALUE_TOO_LONG) return true;
   return ATTOPN(lib, unit, name, parsed, takenFromDefault, status, stop);
 }
 

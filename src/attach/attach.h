@@ -23,6 +23,10 @@ inline constexpr int SUBSTITUTION_WIDTH = 80;
 inline constexpr int MAX_DECLARED = 40;
 /// Width of a declared-keyword slot.
 inline constexpr int DECLARED_WIDTH = 15;
+/// The status of a value longer than its keyword's room, on every system.
+inline constexpr int32_t VALUE_TOO_LONG = 36;
+/// The status of a dialogue that got no answer, on every system.
+inline constexpr int32_t NO_ANSWER = 5;
 
 /// The keyword=value pairs found on the command line, in command-line order.
 /// A blank keyword text marks an entry that is free or already consumed.

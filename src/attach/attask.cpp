@@ -11,7 +11,6 @@ namespace {
 /// Characters of an answer that are kept.
 constexpr size_t kAnswerWidth = 30;
 constexpr int32_t kFromUser = -1;
-constexpr int32_t kTooLong = 36;
 
 }  // namespace
 
@@ -33,7 +32,7 @@ bool ATTASK(ATTACH_LIBRARY& lib, std::string_view keyword, const NORMALISED_DEFA
 
   std::string_view value = answer.substr(0, std::min(answer.size(), kAnswerWidth));
   copyPadded(value, name);
-  status = answer.size() > value.size() || value.size() > name.size() ? kTooLong : kFromUser;
+  status = answer.size() > value.size() || value.size() > name.size() ? VALUE_TOO_LONG : kFromUser;
   return true;
 }
 

@@ -11,7 +11,6 @@ namespace tolvane {
 
 namespace {
 
-constexpr int32_t kTooLong = 36;
 constexpr int32_t kConsoleInput = 5;
 constexpr int32_t kConsoleOutput = 6;
 constexpr std::string_view kScratchPrefix = "SCRATCH.";
@@ -130,7 +129,7 @@ bool ATTOPN(ATTACH_LIBRARY& lib, int32_t unit, std::span<char> name,
   if (nameText(name).starts_with(kScratchPrefix)) {
     openStatus = OpenStatus::SCRATCH;
     if (!ATTSCR(name, unit)) {
-      status = kTooLong;
+      status = VALUE_TOO_LONG;
       return true;
     }
   }
@@ -157,11 +156,11 @@ bool ATTOPN(ATTACH_LIBRARY& lib, int32_t unit, std::span<char> name,
     dialogue = findOldFile(lib, name, exists);
   if (dialogue == Dialogue::NO_ANSWER) {
     writeMessage(lib.messages, " NO ANSWER, OPEN ABANDONED");
-    status = platform::INPUT_OUTPUT;
+    status = NO_ANSWER;
     return true;
   }
   if (dialogue == Dialogue::TOO_LONG) {
-    status = kTooLong;
+    status = VALUE_TOO_LONG;
     return true;
   }
 

@@ -61,7 +61,7 @@ constexpr std::string_view NAME_LIMIT_HINT =
 /// Explains a keyword whose value could not be used (too long for the name).
 void explainUnusableName(RunStop& stop, std::string_view what, int32_t status,
                          const NameText& name) {
-  if (status == platform::NAME_TOO_LONG)
+  if (status == VALUE_TOO_LONG)
     explainStop(stop, {what, " name ", Quoted(name, true).view(), NAME_LIMIT_HINT});
   else
     explainStop(stop, {"cannot use the ", what, " name ", Quoted(name, false).view()});

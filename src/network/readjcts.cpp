@@ -83,7 +83,8 @@ bool PrePass::run() {
   if (sorted_) {
     if (int rc = makeReachDirectory(files_)) {
       explainStop(stop_, {"cannot create a temporary directory in '", platform::temporaryFolder(),
-                          "' (set TMPDIR to a writable folder): ", platform::errorText(rc)});
+                          "' (set ", platform::TEMPORARY_FOLDER_VARIABLE,
+                          " to a writable folder): ", platform::errorText(rc)});
       return fail("ERROR CREATING TEMPORARY DIRECTORY, IOSTAT=", rc);
     }
   }

@@ -9,7 +9,10 @@ namespace tolvane::platform {
 /// Separates a directory from the name of a file in it.
 extern const char PATH_SEPARATOR;
 
-/// The temporary folder: $TMPDIR, else /tmp.
+/// The environment variable that names the temporary folder.
+extern const char* const TEMPORARY_FOLDER_VARIABLE;
+/// The temporary folder: $TMPDIR, else /tmp (on Windows: TEMP, else TMP,
+/// else the folder Windows names).
 const char* temporaryFolder();
 /// Creates a directory that only this user may enter, named `prefix` and a
 /// unique ending, in the temporary folder ($TMPDIR, else /tmp), and writes its

@@ -12,7 +12,7 @@
 #   expected/stderr   optional: the text on standard error (not compared when
 #                     the case has none)
 #   expected/status   the exit status
-#   expected/windows/ optional: console or status where the Windows program
+#   expected/windows/ optional: console, stderr or status where the Windows program
 #                     differs (the error numbers Windows gives)
 #   posix-only        optional: the reason the case cannot run on Windows
 #   windows-only      optional: the reason the case runs on Windows only
@@ -98,11 +98,11 @@ fi
 
 # Paths of the working and temporary directories read as @WORK@ and @TMP@.
 unsubstitute() { local s; s=$(cat "$1"; printf x); s=${s%x}; s=${s//$work/@WORK@}; printf '%s' "${s//$tmp/@TMP@}"; }
-if [ -f "$case_dir/expected/stderr" ]; then
+if [ -f "$(expected stderr)" ]; then
   unsubstitute "$scratch/stderr" > "$scratch/stderr.cmp"
-  if ! cmp -s "$case_dir/expected/stderr" "$scratch/stderr.cmp"; then
+  if ! cmp -s "$(expected stderr)" "$scratch/stderr.cmp"; then
     fail "standard error differs"
-    show_diff "$case_dir/expected/stderr" "$scratch/stderr.cmp"
+    show_diff "$(expected stderr)" "$scratch/stderr.cmp"
   fi
 fi
 

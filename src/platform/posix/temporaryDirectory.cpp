@@ -11,6 +11,8 @@ namespace tolvane::platform {
 
 const char PATH_SEPARATOR = '/';
 
+const char* const TEMPORARY_FOLDER_VARIABLE = "TMPDIR";
+
 const char* temporaryFolder() {
   const char* base = std::getenv("TMPDIR");
   return base == nullptr || *base == '\0' ? "/tmp" : base;

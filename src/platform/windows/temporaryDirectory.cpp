@@ -14,7 +14,7 @@ namespace {
 
 /// The temporary folder: TEMP, else TMP, else the one Windows names. Returns
 /// its length in `base` (0 when there is none or it does not fit).
-DWORD temporaryFolder(char* base, DWORD size) {
+DWORD findTemporaryFolder(char* base, DWORD size) {
   for (const char* name : {"TEMP", "TMP"}) {
     DWORD n = GetEnvironmentVariableA(name, base, size);
     if (n > 0 && n < size) return n;
@@ -43,9 +43,19 @@ void uniqueEnding(char* out, unsigned attempt) {
 
 }  // namespace
 
+const char* const TEMPORARY_FOLDER_VARIABLE = "TEMP";
+
+const char* temporaryFolder() {
+  // Read afresh at every call: the environment may have changed.
+  static char folder[MAX_PATH * 8];
+  DWORD length = findTemporaryFolder(folder, sizeof folder);
+  folder[length] = '\0';
+  return folder;
+}
+
 int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
   char base[MAX_PATH * 8];
-  DWORD length = temporaryFolder(base, sizeof base);
+  DWORD length = findTemporaryFolder(base, sizeof base);
   if (length == 0) return NAME_TOO_LONG;
   while (length > 1 && isSeparator(base[length - 1])) --length;
   constexpr size_t kUnique = 6;

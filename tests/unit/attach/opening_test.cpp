@@ -156,7 +156,7 @@ TEST_F(Opening, NewFileDialogueWithoutAnAnswer) {
     AttachRun run({"LOG=" + path}, answers);
     AttachResult log = openLog(run, "S=N");
     EXPECT_TRUE(log.ok);
-    EXPECT_EQ(log.status, platform::INPUT_OUTPUT) << answers;
+    EXPECT_EQ(log.status, NO_ANSWER) << answers;
     std::string messages = run.messages();
     EXPECT_EQ(messages.substr(messages.size() - 27), " NO ANSWER, OPEN ABANDONED\n");
     EXPECT_EQ(run.lib.unitFile(10), nullptr);
@@ -182,7 +182,7 @@ TEST_F(Opening, OldFileDialogueWithoutAnAnswer) {
   std::string missing = dir.file("missing.txt");
   AttachRun run({"LOG=" + missing});
   AttachResult log = openLog(run, "S=O");
-  EXPECT_EQ(log.status, platform::INPUT_OUTPUT);
+  EXPECT_EQ(log.status, NO_ANSWER);
   EXPECT_EQ(log.name, padded("", kNameLength));
   EXPECT_EQ(run.messages(), missingOld(missing) + " NO ANSWER, OPEN ABANDONED\n");
   EXPECT_EQ(run.lib.unitFile(10), nullptr);
