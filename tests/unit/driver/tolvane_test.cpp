@@ -88,7 +88,8 @@ TEST(Conversion, AStopReturnsItsStatusEndsWithTheStopLineAndExplainsItselfOnItsO
             " PROGRAM ABORTED\n"
             "Stop - Program terminated.\n");
   EXPECT_EQ(errors.contents(),
-            "tolvane: cannot open input file '/no/such/geometry': No such file or directory\n");
+            "tolvane: cannot open input file '/no/such/geometry': " +
+                platform::errorText(NO_SUCH_FOLDER) + "\n");
 }
 
 }  // namespace
