@@ -23,6 +23,8 @@ for case_dir in "$cases"/*/; do
     # (it is not empty with REPORT).
     report-* | cli-command-line-too-long | cli-no-arguments) continue ;;
   esac
+  # Cases of another system than this program's.
+  [ -f "$case_dir/windows-only" ] && continue
 
   scratch=$(mktemp -d)
   work=$scratch/work
