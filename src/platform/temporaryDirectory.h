@@ -19,6 +19,10 @@ const char* temporaryFolder();
 /// path, ended by a zero byte, into `path`. Returns 0 or the error number
 /// (NAME_TOO_LONG when the path would not fit).
 int makePrivateDirectory(std::string_view prefix, std::span<char> path);
+/// Creates a file that no other program sees, named from `prefix`, in the
+/// temporary folder, open for reading and writing in `fd`. It goes when it is
+/// closed, or when the process ends, however it ends.
+int openScratchFile(std::string_view prefix, int& fd);
 /// Removes an empty directory. Safe to call from an interrupt cleanup.
 int removeDirectory(const char* path);
 

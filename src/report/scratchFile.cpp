@@ -18,18 +18,14 @@ ScratchFile::~ScratchFile() {
 
 void ScratchFile::removeNames() {
   if (path_[0] != '\0' && platform::removeFile(path_) == 0) path_[0] = '\0';
-  if (path_[0] == '\0' && directory_[0] != '\0' && platform::removeDirectory(directory_) == 0)
-    directory_[0] = '\0';
 }
 
 int ScratchFile::create(const char* neighbour) {
-  if (platform::makePrivateDirectory("tolvane-report", directory_) == 0) {
-    int n = std::snprintf(path_, sizeof path_, "%s%cpart", directory_, platform::PATH_SEPARATOR);
-    if (n > 0 && static_cast<size_t>(n) < sizeof path_ && openAt(path_) == 0) return 0;
-    path_[0] = '\0';
-    removeNames();
+  if (platform::openScratchFile("tolvane-report", fd_) == 0) {
+    stream_.attach(fd_);
+    return 0;
   }
-  directory_[0] = '\0';
+  fd_ = -1;
   // No temporary folder to be had: a hidden file beside the report.
   std::string_view name(neighbour);
   size_t slash = name.find_last_of("/\\");

@@ -6,10 +6,10 @@
 
 namespace tolvane {
 
-/// A file in a private temporary directory of its own. Where the system
-/// allows it, file and directory are removed as soon as the file is open, so
-/// that nothing is left behind whatever ends the run; otherwise they are
-/// removed when the scratch file is destroyed.
+/// A scratch file of the temporary folder, gone once closed or when the
+/// process ends, whatever ends the run; without a temporary folder, a hidden
+/// file beside the report, removed as soon as it is open where the system
+/// allows it, otherwise when the scratch file is destroyed.
 class ScratchFile {
  public:
   ScratchFile() = default;
@@ -17,8 +17,8 @@ class ScratchFile {
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;
 
-  /// Makes the file in a private temporary directory or, when none can be
-  /// made, beside `neighbour` under a hidden name; returns 0 or the error number.
+  /// Makes the file in the temporary folder or, when none can be made there,
+  /// beside `neighbour` under a hidden name; returns 0 or the error number.
   int create(const char* neighbour);
   /// Where the text goes.
   OutputStream& stream() { return stream_; }
@@ -31,7 +31,6 @@ class ScratchFile {
 
   int fd_ = -1;
   OutputStream stream_;
-  char directory_[4096] = {};
   char path_[4160] = {};
 };
 

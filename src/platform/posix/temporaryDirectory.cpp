@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "platform/errors.h"
@@ -37,6 +38,22 @@ int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
     return error;
   }
   return 0;
+}
+
+int openScratchFile(std::string_view prefix, int& fd) {
+  fd = -1;
+  char directory[4096];
+  if (int rc = makePrivateDirectory(prefix, directory); rc != 0) return rc;
+  // The file's name and its directory go as soon as it is open.
+  char path[sizeof directory + 8];
+  size_t length = std::strlen(directory);
+  std::memcpy(path, directory, length);
+  std::memcpy(path + length, "/part", 6);
+  fd = ::open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  int error = fd < 0 ? errno : 0;
+  if (fd >= 0) ::unlink(path);
+  ::rmdir(directory);
+  return error;
 }
 
 int removeDirectory(const char* path) { return ::rmdir(path) == 0 ? 0 : errno; }

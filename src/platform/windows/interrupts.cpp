@@ -12,13 +12,20 @@ namespace {
 // out while the program updates what the cleanup reads.
 std::recursive_mutex gLock;
 InterruptCleanup gCleanup = nullptr;
+// The thread that runs the conversion, held still while the cleanup works, as
+// a POSIX signal handler holds it.
+HANDLE gMainThread = nullptr;
 
 /// Closes every file the program has open but the console's. Windows removes
 /// an open file only once it is closed, and a directory only once it is
 /// empty, so the reach file being written must be closed before the cleanup.
 void closeOpenFiles() {
-  for (int fd = 3; fd < 2048; ++fd)
-    if (_get_osfhandle(fd) != -1) _close(fd);
+  // The handles are closed directly: the held thread may hold the C
+  // library's locks, and the process ends right after.
+  for (int fd = 3; fd < 2048; ++fd) {
+    intptr_t h = _get_osfhandle(fd);
+    if (h != -1 && h != -2) CloseHandle(reinterpret_cast<HANDLE>(h));
+  }
 }
 
 BOOL WINAPI onConsoleEvent(DWORD event) {
@@ -32,12 +39,16 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
     default:
       return FALSE;
   }
-  // The lock is kept: the program stops at its next update, and the process
-  // ends here with the status Windows gives a program ended by Ctrl-C.
+  // The lock is kept and the conversion's thread held, so nothing changes
+  // under the cleanup; the process then ends at once (no exit handlers, which
+  // the held thread could block) with the status Windows gives a program
+  // ended by Ctrl-C.
   gLock.lock();
+  if (gMainThread) SuspendThread(gMainThread);
   closeOpenFiles();
   if (gCleanup) gCleanup();
-  ExitProcess(STATUS_CONTROL_C_EXIT);
+  TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+  return TRUE;
 }
 
 }  // namespace
@@ -48,6 +59,10 @@ InterruptBlock::~InterruptBlock() { gLock.unlock(); }
 
 void installInterruptCleanup(InterruptCleanup cleanup) {
   gCleanup = cleanup;
+  HANDLE process = GetCurrentProcess();
+  if (!DuplicateHandle(process, GetCurrentThread(), process, &gMainThread, THREAD_SUSPEND_RESUME,
+                       FALSE, 0))
+    gMainThread = nullptr;
   SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 }
 

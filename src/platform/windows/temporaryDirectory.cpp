@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
+#include <io.h>
 
 #include "platform/errors.h"
 #include "platform/windows/windowsText.h"
@@ -82,6 +84,42 @@ int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
   }
   if (error != 0) out[0] = '\0';
   return error;
+}
+
+int openScratchFile(std::string_view prefix, int& fd) {
+  fd = -1;
+  char base[MAX_PATH * 8];
+  DWORD length = findTemporaryFolder(base, sizeof base);
+  if (length == 0) return NAME_TOO_LONG;
+  while (length > 1 && isSeparator(base[length - 1])) --length;
+  char path[MAX_PATH * 8 + 64];
+  if (length + 1 + prefix.size() + 6 + 1 > sizeof path) return NAME_TOO_LONG;
+  std::memcpy(path, base, length);
+  path[length] = PATH_SEPARATOR;
+  std::memcpy(path + length + 1, prefix.data(), prefix.size());
+  char* ending = path + length + 1 + prefix.size();
+  ending[6] = '\0';
+  wchar_t wide[WIDE_PATH_LENGTH];
+  // Windows removes a file opened for deletion on close when its last handle
+  // closes, at the latest when the process ends.
+  DWORD error = ERROR_FILE_EXISTS;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 100 && error == ERROR_FILE_EXISTS; ++attempt) {
+    uniqueEnding(ending, attempt);
+    if (!widePath(path, wide)) return NAME_TOO_LONG;
+    h = CreateFileW(wide, GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    error = h == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  }
+  if (error != 0) return static_cast<int>(error);
+  fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(h);
+    fd = -1;
+    return TOO_MANY_FILES;
+  }
+  return 0;
 }
 
 int removeDirectory(const char* path) {
