@@ -35,15 +35,18 @@ KINDS = [
     "section-number-shared",
     "deck-value-rewritten",
     "description-cut",
+    "blocked-elevation-cut",
     "ineffective-not-carried",
     "permanent-ineffective",
     "blocked-not-carried",
+    "ineffective-replaced",
     "levee",
     "coefficients",
     "culvert",
     "node-skipped",
     "pier-width-varies",
     "abutment",
+    "bridge-description",
     "capacity",
     "no-section-end",
 ]
@@ -342,11 +345,13 @@ def read_section(lines, i, section, counts):
     reach. Returns the index of the line after the node."""
     last_station = " " * 8
     ineffective_areas = 0
+    ineffective = False
+    blocked = None
     k = i + 1
     while k < len(lines):
         line = lines[k]
         if line.has("River Reach=") or line.has("Type RM Length"):
-            return k
+            break
         if line.has("BEGIN DESCRIPTION:"):
             k += 1
             while k < len(lines) and not lines[k].has("END DESCRIPTION:"):
@@ -376,10 +381,15 @@ def read_section(lines, i, section, counts):
         if line.has("#XS Ineff="):
             e = line.text.find("=")
             ineffective_areas = small_integer_after(line.text, e) if e >= 0 else 0
-            _, k = count_area_pair(lines, k, "ineffective-not-carried", counts)
+            carried, k = count_area_pair(lines, k, "ineffective-not-carried", counts)
+            # A later line of another form clears the area read before.
+            ineffective = carried and k <= len(lines)
             continue
         if line.has("#Block Obstruct="):
-            _, k = count_area_pair(lines, k, "blocked-not-carried", counts)
+            carried, k = count_area_pair(lines, k, "blocked-not-carried", counts)
+            # A later line of another form leaves the obstruction read before.
+            if carried:
+                blocked = fields(lines[k - 1], 6) if k <= len(lines) else None
             continue
         if line.has("#XS Lid="):
             e = line.text.find("=")
@@ -403,7 +413,25 @@ def read_section(lines, i, section, counts):
         elif line.has("Levee=") and has_levee(line.text):
             counts.add("levee")
         k += 1
+    if blocked is not None:
+        count_x3_losses(ineffective, blocked, counts)
     return k
+
+
+def count_x3_losses(ineffective, blocked, counts):
+    """The X3 card of a section with a blocked obstruction (value fields 2-6):
+    on a side where the obstruction has a station it takes the ineffective
+    area's place; an elevation that fills 8 columns without a minus sign
+    loses its last character to the sign."""
+    sides = [(blocked[1], blocked[2]), (blocked[3], blocked[5])]
+    carried = [(station, elevation) for station, elevation in sides if station.strip(" ")]
+    if ineffective and carried:
+        counts.add("ineffective-replaced")
+        counts.note("ineffective-replaced", "sides", len(carried))
+    cut = [e for _, e in carried if len(e.strip(" ")) == 8 and "-" not in e]
+    if cut:
+        counts.add("blocked-elevation-cut")
+        counts.note("blocked-elevation-cut", "elevations", len(cut))
 
 
 def read_deck_lists(lines, k, n):
@@ -490,6 +518,18 @@ def read_bridge(lines, i, counts):
                     if n < 2 or n + 4 * piers > LID_CAPACITY:
                         counts.add("capacity")
                         counts.note("capacity", "piers left out")
+            continue
+        if line.has("BEGIN DESCRIPTION:"):
+            k += 1
+            described = 0
+            while k < len(lines) and not lines[k].has("END DESCRIPTION:"):
+                if lines[k].has("Type RM Length") or lines[k].has("River Reach="):
+                    break
+                described += 1
+                k += 1
+            if described:
+                counts.add("bridge-description")
+                counts.note("bridge-description", "lines", described)
             continue
         if line.has("Abutment Skew"):
             counts.add("abutment")

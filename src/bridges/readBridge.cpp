@@ -231,10 +231,44 @@ std::string_view readPier(InputStream& in, OutputStream& out, LineBuffer& line,
 /// How the block scan ended.
 enum class BlockEnd { NEXT_NODE, REACH_KEY, END_OF_INPUT };
 
-/// Reads the bridge block up to the next node header line, a reach key line
-/// or the end of the input, reading the deck and the piers on the way.
-std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
-                           BRIDGE_CONVERTER& bridge, BlockEnd& end, const Findings& findings) {
+/// The description lines of a bridge block, which the deck never carries:
+/// the block scan passes over them like any line it does not know.
+class BridgeDescription {
+ public:
+  /// Looks at a line the scan passes over; true when it belongs to a description.
+  bool look(const LineBuffer& line) {
+    if (!inside_) {
+      inside_ = line.has("BEGIN DESCRIPTION:");
+      return inside_;
+    }
+    if (line.has("END DESCRIPTION:")) {
+      inside_ = false;
+      return true;
+    }
+    if (lines_++ == 0) first_.text(withoutBlanks(line.content()));
+    return true;
+  }
+  /// Tells `findings` how many lines were left out, and the first one.
+  void tell(const Findings& findings, const FIELD8& station) const {
+    if (lines_ == 0) return;
+    DetailText detail;
+    detail.number(lines_).text(lines_ == 1 ? " description line" : " description lines");
+    detail.text(" of the bridge not written; the first: ").quoted(first_.view());
+    findings.note(FindingKind::BRIDGE_DESCRIPTION, view(station), detail.view());
+    for (int32_t i = 0; i < lines_; ++i) findings.count(Tally::BRIDGE_DESCRIPTION_LINE);
+  }
+
+ private:
+  bool inside_ = false;
+  int32_t lines_ = 0;
+  DetailText first_;
+};
+
+/// The lines of the bridge block up to the next node header line, a reach
+/// key line or the end of the input, reading the deck and the piers on the way.
+std::string_view scanLines(InputStream& in, OutputStream& out, LineBuffer& line,
+                           BRIDGE_CONVERTER& bridge, BlockEnd& end, const Findings& findings,
+                           BridgeDescription& description) {
   for (;;) {
     if (!in.readLine(line)) {
       end = BlockEnd::END_OF_INPUT;
@@ -254,12 +288,24 @@ std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
     } else if (line.has("Type RM Length")) {
       end = BlockEnd::NEXT_NODE;
       return READ_OK;
-    } else if (findings.active() && line.has("Abutment")) {
+    } else if (!findings.active() || description.look(line)) {
+      // Nothing more to tell of this line.
+    } else if (line.has("Abutment")) {
       findings.note(FindingKind::ABUTMENT, view(bridge.BRIDGE_RM),
                     DetailText().text("abutment line ").quoted(line.content()).view());
     }
     if (!reason.empty()) return reason;
   }
+}
+
+/// Reads the bridge block up to the next node header line, a reach key line
+/// or the end of the input, reading the deck and the piers on the way.
+std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
+                           BRIDGE_CONVERTER& bridge, BlockEnd& end, const Findings& findings) {
+  BridgeDescription description;
+  std::string_view reason = scanLines(in, out, line, bridge, end, findings, description);
+  if (reason.empty() && findings.active()) description.tell(findings, bridge.BRIDGE_RM);
+  return reason;
 }
 
 /// Tells `findings` how many deck values read for the side come out as a

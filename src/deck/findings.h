@@ -18,15 +18,18 @@ enum class FindingKind : uint8_t {
   SECTION_NUMBER_SHARED,
   DECK_VALUE_REWRITTEN,
   DESCRIPTION_CUT,
+  BLOCKED_ELEVATION_CUT,
   INEFFECTIVE_NOT_CARRIED,
   PERMANENT_INEFFECTIVE,
   BLOCKED_NOT_CARRIED,
+  INEFFECTIVE_REPLACED,
   LEVEE,
   COEFFICIENTS,
   CULVERT,
   NODE_SKIPPED,
   PIER_WIDTH_VARIES,
   ABUTMENT,
+  BRIDGE_DESCRIPTION,
   CAPACITY,
   NO_SECTION_END,
   BRIDGE_AT_REACH_END,
@@ -56,10 +59,11 @@ enum class Tally : uint8_t {
   OTHER_NODE,
   PIER,
   DESCRIPTION_LINE,
+  BRIDGE_DESCRIPTION_LINE,  ///< inside a bridge block: never written
 };
 
 /// Number of tallies.
-inline constexpr int TALLY_COUNT = static_cast<int>(Tally::DESCRIPTION_LINE) + 1;
+inline constexpr int TALLY_COUNT = static_cast<int>(Tally::BRIDGE_DESCRIPTION_LINE) + 1;
 
 /// Which section of the deck a set of cards belongs to. A section written
 /// again (the one before a bridge that was already written, after a reach key

@@ -464,15 +464,22 @@ void ConversionReport::reportSharedNumbers() {
 
 void ConversionReport::addProfilePoint(const SectionCards& cards) {
   Tables& t = *t_;
+  float length = 0;
+  if (cards.role == SectionRole::DOWNSTREAM_FACE) {
+    // A bridge is one point, at its upstream face; the downstream face only
+    // carries the distance on to the section below.
+    if (fieldValue(cards.lengthChannel, length)) t.distance += length;
+    return;
+  }
   ProfilePoint point;
   point.distance = t.distance;
   point.lowestElevation = lowestElevation(cards);
   point.station = makeField8(withoutBlanks(view(cards.station)));
-  point.bridge = cards.role != SectionRole::SECTION;
+  point.sections = cards.role == SectionRole::SECTION ? 1 : 0;
+  point.bridges = cards.role == SectionRole::UPSTREAM_FACE ? 1 : 0;
   point.culvert = t.culvertPending;
   point.hasFindings = t.findingPending;
   t.culvertPending = t.findingPending = false;
-  float length = 0;
   if (fieldValue(cards.lengthChannel, length)) t.distance += length;
 
   if (t.profileCount == kProfileCapacity) {
@@ -484,7 +491,8 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
       if (other.lowestElevation < merged.lowestElevation ||
           std::isnan(merged.lowestElevation))
         merged.lowestElevation = other.lowestElevation;
-      merged.bridge |= other.bridge;
+      merged.sections += other.sections;
+      merged.bridges += other.bridges;
       merged.culvert |= other.culvert;
       merged.hasFindings |= other.hasFindings;
       t.profile[i] = merged;
@@ -553,7 +561,8 @@ void ConversionReport::writeSummary() {
   row("nodes of type 5", tally(Tally::NODE_TYPE_5), 0);
   row("nodes of type 6", tally(Tally::NODE_TYPE_6), 0);
   row("nodes of other types", tally(Tally::OTHER_NODE), 0);
-  row("description lines (comment cards)", tally(Tally::DESCRIPTION_LINE),
+  row("description lines (comment cards)",
+      tally(Tally::DESCRIPTION_LINE) + tally(Tally::BRIDGE_DESCRIPTION_LINE),
       tally(Tally::DESCRIPTION_LINE));
   o.write("</table>\n<p>Nodes are counted as the conversion met them; the lines of a section "
           "without its end line hide the nodes it ran into (see <code>no-section-end</code>).</p>\n");

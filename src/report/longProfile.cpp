@@ -49,10 +49,10 @@ ProfileExtents measure(ProfileSource& points) {
   ProfileExtents extents;
   ProfilePoint point;
   while (points.next(point)) {
-    ++extents.sections;
+    extents.sections += point.sections;
     extents.distance.add(point.distance);
     extents.elevation.add(point.lowestElevation);
-    extents.bridges += point.bridge;
+    extents.bridges += point.bridges;
     extents.culverts += point.culvert;
     extents.withFindings += point.hasFindings;
   }
@@ -71,7 +71,7 @@ void collect(ProfileSource& points, const Scale& x, Column (&columns)[kColumns])
     if (ground && (!column.lowest.any || point.lowestElevation < column.lowest.elevation)) {
       column.lowest = keep(point);
     }
-    if (point.bridge && !column.bridge.any) column.bridge = keep(point);
+    if (point.bridges > 0 && !column.bridge.any) column.bridge = keep(point);
     if (point.culvert && !column.culvert.any) column.culvert = keep(point);
     column.findings += point.hasFindings;
   }
@@ -166,7 +166,8 @@ void writeLegend(SvgWriter& svg) {
 
 void writeCounts(SvgWriter& svg, const ProfileExtents& extents) {
   svg.raw("<text x=\"").number(kPlot.right).raw("\" y=\"26\" font-size=\"13\" text-anchor=\"end\" fill=\"#222222\">");
-  svg.integer(extents.sections).raw(extents.sections == 1 ? " section, " : " sections, ");
+  // Counted as the geometry file has them: a bridge's two faces are no sections.
+  svg.integer(extents.sections).raw(extents.sections == 1 ? " cross section, " : " cross sections, ");
   svg.integer(extents.bridges).raw(extents.bridges == 1 ? " bridge, " : " bridges, ");
   svg.integer(extents.culverts).raw(extents.culverts == 1 ? " culvert, " : " culverts, ");
   svg.integer(extents.withFindings).raw(" with findings</text>\n");

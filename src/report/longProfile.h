@@ -2,6 +2,7 @@
 // The long profile of a reach: the lowest ground elevation of each section
 // against the distance along the channel.
 
+#include <cstdint>
 #include <string_view>
 
 #include "deck/streams.h"
@@ -17,7 +18,11 @@ struct ProfilePoint {
   float lowestElevation = 0;
   /// The station text, as the deck's X1 card shows it.
   FIELD8 station = BLANK_FIELD8;
-  bool bridge = false;
+  /// The cross sections this point stands for: 1, 0 for a bridge, more when
+  /// neighbours were merged to keep the profile small.
+  int32_t sections = 1;
+  /// The bridges this point stands for (drawn at the upstream face).
+  int32_t bridges = 0;
   bool culvert = false;
   bool hasFindings = false;
 };

@@ -108,6 +108,43 @@ struct SectionWatch {
     }
     findings.note(FindingKind::NO_SECTION_END, view(RM), detail.view());
   }
+  /// At the end of the section: what the X3 card will lose of its area
+  /// pairs. A blocked obstruction takes the fields of the ineffective area on
+  /// each side where it has a station, and a blocked elevation that fills
+  /// its 8 columns gives up its last character to the minus sign.
+  void areasEnded(const AREA_PAIR& INEFFECTIVE, const AREA_PAIR& BLOCKED) {
+    if (!BLOCKED.PRESENT) return;
+    bool left = !isBlank(view(BLOCKED.LEFT_STA));
+    bool right = !isBlank(view(BLOCKED.RIGHT_STA));
+    if (INEFFECTIVE.PRESENT && (left || right)) {
+      DetailText detail;
+      detail.text("the blocked obstruction takes the X3 fields of the ineffective area; lost:");
+      if (left) {
+        detail.text(" left station ").quoted(view(INEFFECTIVE.LEFT_STA));
+        detail.text(" elevation ").quoted(view(INEFFECTIVE.LEFT_ELEV));
+      }
+      if (right) {
+        detail.text(left ? ";" : "").text(" right station ").quoted(view(INEFFECTIVE.RIGHT_STA));
+        detail.text(" elevation ").quoted(view(INEFFECTIVE.RIGHT_ELEV));
+      }
+      findings.note(FindingKind::INEFFECTIVE_REPLACED, view(RM), detail.view());
+    }
+    DetailText cut;
+    bool leftCut = left && elevationCut(BLOCKED.LEFT_ELEV, "left", cut);
+    bool rightCut = right && elevationCut(BLOCKED.RIGHT_ELEV, leftCut ? "; right" : "right", cut);
+    if (leftCut || rightCut) findings.note(FindingKind::BLOCKED_ELEVATION_CUT, view(RM), cut.view());
+  }
+  /// Adds "side blocked elevation ... written as ..." when making `elevation`
+  /// negative cuts it; false when it stays whole.
+  static bool elevationCut(const FIELD8& elevation, std::string_view side, DetailText& detail) {
+    if (trimmed(elevation).size() < elevation.size()) return false;
+    if (std::memchr(elevation.data(), '-', elevation.size())) return false;
+    FIELD8 written = elevation;
+    negateElevation(written);
+    detail.text(side).text(" blocked elevation ").quoted(view(elevation));
+    detail.text(" written as ").quoted(view(written));
+    return true;
+  }
 };
 
 /// The first key (in test order) that occurs anywhere in the line. Every key
@@ -301,7 +338,10 @@ void READ_SECTION(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SE
   startSection(line, section, INEFFECTIVE, BLOCKED, lid);
   SectionWatch watch{findings, section.RM};
   readSectionLines(in, out, line, section, INEFFECTIVE, BLOCKED, nValues, lid, status, watch);
-  if (findings.active()) watch.sectionEnded(status);
+  if (findings.active()) {
+    watch.sectionEnded(status);
+    watch.areasEnded(INEFFECTIVE, BLOCKED);
+  }
 }
 
 }  // namespace tolvane

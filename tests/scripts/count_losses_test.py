@@ -71,6 +71,25 @@ class CountLosses(unittest.TestCase):
         self.assertEqual(result.count["levee"], 1)
         self.assertEqual(result.count["coefficients"], 1)
 
+    def test_blocked_obstructions_on_x3_and_bridge_descriptions(self):
+        result = counts(REACH + section(
+            "5.0",
+            "#XS Ineff= 2 , 0 ", row("0", "10", "101", "20", "30", "101"),
+            "#Block Obstruct= 2 , 0 ", row("0", "12", "1234.567", "", "30", "-101.125"),
+            # Another form after it leaves the obstruction as it was.
+            "#Block Obstruct= 3 ,-1 ", row("0", "1", "2")) + section(
+            "4.0",
+            "#Block Obstruct= 2 , 0 ", row("0", "12", "101.5", "20", "30", "1234.567")) + [
+            header(3, "3.5"), "BEGIN DESCRIPTION:", "Bridge # 1", "Old arch", "END DESCRIPTION:"]
+            + section("3.0"))
+        # Only the left side of 5.0 has a blocked station; 4.0 has no area to lose.
+        self.assertEqual(result.count["ineffective-replaced"], 1)
+        self.assertEqual(result.detail["ineffective-replaced"]["sides"], 1)
+        # 1234.567 on the carried left of 5.0 and the right of 4.0; -101.125 has its sign.
+        self.assertEqual(result.count["blocked-elevation-cut"], 2)
+        self.assertEqual(result.count["bridge-description"], 1)
+        self.assertEqual(result.detail["bridge-description"]["lines"], 2)
+
     def test_section_numbers_cut_and_shared_within_a_reach(self):
         other_reach = ["River Reach=Main            ,Lower           ", "Reverse River Text= 0 "]
         result = counts(REACH + section("1127.69*") + section("1127.6") + section("944.11")

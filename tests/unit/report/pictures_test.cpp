@@ -193,7 +193,8 @@ class SyntheticReach : public ProfileSource {
     point.distance = 10.0f * i;
     point.lowestElevation = 500.0f - 0.001f * i + (i % 3 == 0 ? -0.5f : 0.0f);
     point.station = makeField8(std::to_string(count_ - i));
-    point.bridge = i % 1000 == 500;
+    point.bridges = i % 1000 == 500;
+    point.sections = 1 - point.bridges;
     point.culvert = i == 777;
     point.hasFindings = i % 7 == 0;
     return true;
@@ -215,7 +216,7 @@ TEST(LongProfile, DrawsTensOfThousandsOfSectionsAsASmallWellFormedPicture) {
   std::string svg = file.contents();
   EXPECT_EQ(xmlProblem(svg), "");
   EXPECT_LT(svg.size(), 120000u);
-  EXPECT_NE(svg.find("50000 sections, 50 bridges, 1 culvert, 7143 with findings"), std::string::npos);
+  EXPECT_NE(svg.find("49950 cross sections, 50 bridges, 1 culvert, 7143 with findings"), std::string::npos);
   // Bridges 10,000 apart lie in columns of their own: every one is marked.
   for (int i = 500; i < 50000; i += 1000) {
     std::string title = "<title>Bridge at RM " + std::to_string(50000 - i) + "</title>";
@@ -256,7 +257,8 @@ TEST(LongProfile, StaysWellFormedForEmptySingleAndNonsenseReaches) {
   ProfilePoint bridgeWithoutGround;
   bridgeWithoutGround.distance = 5;
   bridgeWithoutGround.lowestElevation = nan;
-  bridgeWithoutGround.bridge = true;
+  bridgeWithoutGround.bridges = 1;
+  bridgeWithoutGround.sections = 0;
   ProfilePoint far;
   far.distance = 3e38f;
   far.lowestElevation = -3e38f;

@@ -64,6 +64,33 @@ TEST_F(SectionFindings, ASectionWithoutItsEndNamesTheNodesItRanInto) {
   EXPECT_NE(recorder.rows[0].detail.find("the end of the input"), std::string::npos);
 }
 
+TEST_F(SectionFindings, TheX3CardLosesTheReplacedIneffectiveSideAndCutBlockedElevations) {
+  std::string body =
+      "#XS Ineff= 2 , 0 \n" + valueLine({"0", "200", "205", "600", "2000", "205.5"}) + "\n" +
+      "#Block Obstruct= 2 , 0 \n" + valueLine({"0", "150", "1234.567", "", "", "-123.456"}) + "\n" +
+      endLine();
+  readSection(headerLine("12.5", "1,2,3"), body);
+  // Only the left side is taken by the obstruction; the right keeps its area.
+  auto replaced = recorder.of(FindingKind::INEFFECTIVE_REPLACED);
+  ASSERT_EQ(replaced.size(), 1u);
+  EXPECT_EQ(replaced[0].station, "12.5");
+  EXPECT_NE(replaced[0].detail.find("left station \"200\" elevation \"205\""), std::string::npos)
+      << replaced[0].detail;
+  EXPECT_EQ(replaced[0].detail.find("right"), std::string::npos) << replaced[0].detail;
+  auto cut = recorder.of(FindingKind::BLOCKED_ELEVATION_CUT);
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].detail, "left blocked elevation \"1234.567\" written as \"-1234.56\"");
+
+  // Without an ineffective area nothing is replaced; an elevation that has
+  // room for the sign, or holds one already, stays whole.
+  recorder.rows.clear();
+  body = "#Block Obstruct= 2 , 0 \n" + valueLine({"0", "150", "123.456", "600", "0", "-1234.56"}) +
+         "\n" + endLine();
+  readSection(headerLine("12.4", "1,2,3"), body);
+  EXPECT_TRUE(recorder.of(FindingKind::INEFFECTIVE_REPLACED).empty());
+  EXPECT_TRUE(recorder.of(FindingKind::BLOCKED_ELEVATION_CUT).empty());
+}
+
 TEST_F(SectionFindings, ADescriptionLineBeyond132ColumnsIsCut) {
   std::string longLine(140, 'x');
   std::string body = "BEGIN DESCRIPTION:\nshort\n" + longLine + "\nEND DESCRIPTION:\n" + endLine();

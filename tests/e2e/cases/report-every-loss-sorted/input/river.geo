@@ -88,12 +88,20 @@ Type RM Length L Ch R = 1 ,900     ,100,100,100
 Node Last Edited Time=Aug/03/1999 13:15:46
 #Sta/Elev= 3 
        0     110     100     100     200     110
+#XS Ineff= 2 , 0 
+       0      20     112     180       0     112
+#Block Obstruct= 2 , 0 
+       0      30115.1234
 #Mann= 3 , 0 , 0 
        0     .06       0     100    .035       0     200     .06       0
 Bank Sta=0,200
 Exp/Cntr=0.3,0.1
 
 Type RM Length L Ch R = 3 ,895     ,,,,
+BEGIN DESCRIPTION:
+Bridge # 1
+Old stone arch, rebuilt 1952
+END DESCRIPTION:
 Deck Dist Width WeirC Skew NumUp NumDn MinLoCord MaxHiCord MaxSubmerge Is_Ogee
 10,20,2.6,0, 2, 2, , , 0.95, 0, 2,2,,
        0     200
