@@ -201,8 +201,10 @@ bool writeLongProfile(OutputStream& out, ProfileSource& points, std::string_view
             "Lowest ground elevation");
   svg.raw("<g clip-path=\"url(#tp").integer(pictureId).raw("-clip)\">\n");
   if (extents.elevation.any) writeGroundLine(svg, columns, x, y);
-  writeMarks(svg, columns, x, y);
   svg.raw("</g>\n");
+  // Markers stand above the ground line: one on the highest section would
+  // be cut off by the frame.
+  writeMarks(svg, columns, x, y);
   writeLegend(svg);
   svg.raw("</svg>\n");
   return true;
