@@ -112,7 +112,7 @@ FaceScales scalesFor(const BridgeFace& upstream, const BridgeFace& downstream) {
   return scales;
 }
 
-void writePoint(SvgWriter& svg, double x, double y) { svg.number(x).raw(",").number(y).raw(" "); }
+void writePoint(SvgWriter& svg, double x, double y) { svg.point(x, y); }
 
 void writeGround(SvgWriter& svg, const BridgeFace& face, const Scale& x, const Scale& y, double bottom) {
   int count = clampedCount(face.groundCount);

@@ -89,38 +89,65 @@ bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
   return shortNumber(withoutBlanks(view(cards.elev[i])).substr(0, 6), value);
 }
 
+/// Reads a plain decimal of up to 8 characters that fills `p[0, n)` after
+/// its leading blanks ("  -12.34", "5", "7."): its digits as an integer and
+/// the count of decimals. False for any other form.
+inline bool scaledDecimal(const char* p, int n, int64_t& mantissa, int& decimals) {
+  int k = 0;
+  while (k < n && p[k] == ' ') ++k;
+  bool negative = k < n && p[k] == '-';
+  k += negative;
+  int64_t m = 0;
+  int dot = -1, digits = 0;
+  for (; k < n; ++k) {
+    unsigned d = static_cast<unsigned>(p[k] - '0');
+    if (d <= 9) {
+      m = m * 10 + d;
+      ++digits;
+    } else if (p[k] == '.' && dot < 0) {
+      dot = k;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0) return false;
+  mantissa = negative ? -m : m;
+  decimals = dot < 0 ? 0 : n - 1 - dot;
+  return true;
+}
+
 /// The lowest ground elevation the GR cards show, NaN when none reads.
-/// Plain right-justified decimals (nearly every field) are read on the spot
-/// as scaled integers; anything else goes to the full reading.
+/// Plain right-justified decimals (nearly every field) are read as scaled
+/// integers and compared as such, the lowest of each count of decimals
+/// kept, so that only those few become floating point at the end; anything
+/// else goes to the full reading.
 float lowestElevation(const SectionCards& cards) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  constexpr int64_t kNone = std::numeric_limits<int64_t>::max();
+  int64_t lowestScaled[8] = {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
   double lowest = std::numeric_limits<double>::infinity();
   bool any = false;
   for (int32_t i = 0; i < cards.points; ++i) {
     const char* p = cards.elev[i].data();
+    int64_t mantissa = 0;
+    int decimals = 0;
     if (i % 5 != 0) {
-      int k = 0;
-      while (k < 8 && p[k] == ' ') ++k;
-      bool negative = k < 8 && p[k] == '-';
-      k += negative;
-      int64_t mantissa = 0;
-      int decimals = -1, digits = 0;
-      for (; k < 8; ++k) {
-        unsigned d = static_cast<unsigned>(p[k] - '0');
-        if (d <= 9) {
-          mantissa = mantissa * 10 + d;
-          ++digits;
-          decimals += decimals >= 0;
-        } else if (p[k] == '.' && decimals < 0) {
-          decimals = 0;
-        } else {
-          break;
-        }
+      if (scaledDecimal(p, 8, mantissa, decimals)) {
+        if (mantissa < lowestScaled[decimals]) lowestScaled[decimals] = mantissa;
+        any = true;
+        continue;
       }
-      if (k == 8 && digits > 0) {
-        double v = static_cast<double>(mantissa) / kPowers[decimals > 0 ? decimals : 0];
-        if (negative) v = -v;
-        if (v < lowest) lowest = v;
+    } else {
+      // An opening elevation shows its first 6 characters, blanks left out.
+      int k = 0, end = 8;
+      while (k < end && p[k] == ' ') ++k;
+      while (end > k && p[end - 1] == ' ') --end;
+      int shown = end - k < 6 ? end - k : 6;
+      if (std::memchr(p + k, ' ', static_cast<size_t>(end - k)) == nullptr &&
+          scaledDecimal(p + k, shown, mantissa, decimals)) {
+        double v = static_cast<double>(mantissa < 0 ? -mantissa : mantissa) / kPowers[decimals];
+        float y = static_cast<float>(mantissa < 0 ? -v : v);
+        if (y < lowest) lowest = y;
         any = true;
         continue;
       }
@@ -129,6 +156,13 @@ float lowestElevation(const SectionCards& cards) {
     if (!groundElevation(cards, i, y)) continue;
     if (y < lowest) lowest = y;
     any = true;
+  }
+  for (int d = 0; d < 8; ++d) {
+    if (lowestScaled[d] == kNone) continue;
+    int64_t m = lowestScaled[d];
+    double v = static_cast<double>(m < 0 ? -m : m) / kPowers[d];
+    if (m < 0) v = -v;
+    if (v < lowest) lowest = v;
   }
   return any ? static_cast<float>(lowest) : std::nanf("");
 }

@@ -77,7 +77,7 @@ void collect(ProfileSource& points, const Scale& x, Column (&columns)[kColumns])
   }
 }
 
-void writePoint(SvgWriter& svg, double x, double y) { svg.number(x).raw(",").number(y).raw(" "); }
+void writePoint(SvgWriter& svg, double x, double y) { svg.point(x, y); }
 
 /// The height of a marker: on the ground line, or under the frame's top for a
 /// section without ground points.

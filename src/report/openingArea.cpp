@@ -32,12 +32,28 @@ template <typename Span>
 void forEachChordOverGround(const BridgeFace& face, Span span) {
   int lids = clampedCount(face.lidCount);
   int grounds = clampedCount(face.groundCount);
+  // With the ground's stations in order (as good as always), the ground
+  // spans under a chord span are the run that starts at the first station
+  // past the chord span's start: a search finds it, and the walk stops at
+  // the chord span's end. Otherwise every ground span is tried. Either way
+  // the same spans are visited in the same order.
+  bool ordered = true;
+  for (int j = 1; j < grounds && ordered; ++j)
+    ordered = face.ground[j].station >= face.ground[j - 1].station;
   for (int i = 1; i < lids; ++i) {
     double ax0 = face.lid[i - 1].station, ax1 = face.lid[i].station;
     if (!(ax1 > ax0)) continue;
     double ay0 = face.lid[i - 1].low, ay1 = face.lid[i].low;
-    for (int j = 1; j < grounds; ++j) {
+    int j = 1;
+    if (ordered && grounds > 1) {
+      const GroundPoint* past = std::upper_bound(
+          face.ground + 1, face.ground + grounds, ax0,
+          [](double x, const GroundPoint& p) { return x < static_cast<double>(p.station); });
+      j = static_cast<int>(past - face.ground);
+    }
+    for (; j < grounds; ++j) {
       double bx0 = face.ground[j - 1].station, bx1 = face.ground[j].station;
+      if (ordered && !(bx0 < ax1)) break;
       if (!(bx1 > bx0)) continue;
       double from = std::max(ax0, bx0), to = std::min(ax1, bx1);
       if (!(to > from)) continue;

@@ -44,19 +44,23 @@ SvgWriter& SvgWriter::text(std::string_view text) {
   return *this;
 }
 
-SvgWriter& SvgWriter::number(double value) {
+namespace {
+
+/// Writes a coordinate with at most one decimal into `digits` (room for 32),
+/// "-0" as "0"; returns its length.
+size_t formatCoordinate(double value, char* digits) {
   if (!std::isfinite(value)) value = 0;
   if (value > kLargestCoordinate) value = kLargestCoordinate;
   if (value < -kLargestCoordinate) value = -kLargestCoordinate;
-  char digits[32];
-  int length = 0;
+  size_t length = 0;
   // Pictures hold many thousands of coordinates: tenths are counted as an
   // integer, unless the value lies so near a half tenth that only the exact
   // decimal expansion can tell which way it rounds.
   double tenths = value * 10;
   double fraction = std::fabs(tenths - std::trunc(tenths));
   if (std::fabs(fraction - 0.5) > 1e-6) {
-    long long n = std::llround(tenths);
+    // Away from a half, adding a half and cutting rounds to the nearest.
+    long long n = static_cast<long long>(tenths < 0 ? tenths - 0.5 : tenths + 0.5);
     bool negative = n < 0;
     unsigned long long u = negative ? 0ULL - static_cast<unsigned long long>(n) : n;
     char reversed[24];
@@ -72,13 +76,33 @@ SvgWriter& SvgWriter::number(double value) {
       digits[length++] = '.';
       digits[length++] = reversed[0];
     }
-  } else {
-    length = std::snprintf(digits, sizeof digits, "%.1f", value);
-    if (length >= 2 && digits[length - 1] == '0' && digits[length - 2] == '.') length -= 2;
+    return length;
   }
-  std::string_view shown(digits, static_cast<size_t>(length));
-  if (shown == "-0") shown = "0";
-  out_.write(shown);
+  int written = std::snprintf(digits, 32, "%.1f", value);
+  length = written > 0 ? static_cast<size_t>(written) : 0;
+  if (length >= 2 && digits[length - 1] == '0' && digits[length - 2] == '.') length -= 2;
+  if (length == 2 && digits[0] == '-' && digits[1] == '0') {
+    digits[0] = '0';
+    length = 1;
+  }
+  return length;
+}
+
+}  // namespace
+
+SvgWriter& SvgWriter::number(double value) {
+  char digits[32];
+  out_.write({digits, formatCoordinate(value, digits)});
+  return *this;
+}
+
+SvgWriter& SvgWriter::point(double x, double y) {
+  char text[68];
+  size_t length = formatCoordinate(x, text);
+  text[length++] = ',';
+  length += formatCoordinate(y, text + length);
+  text[length++] = ' ';
+  out_.write({text, length});
   return *this;
 }
 

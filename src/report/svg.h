@@ -23,6 +23,8 @@ class SvgWriter {
   /// A coordinate with one decimal (a trailing ".0" left out); values that
   /// are not finite are written as 0 and huge ones clamped to +-1e7.
   SvgWriter& number(double value);
+  /// Writes a polyline point "x,y " with numbers as `number` writes them.
+  SvgWriter& point(double x, double y);
   /// A value with exactly `decimals` decimals (0..9), "-0" written as "0".
   SvgWriter& fixed(double value, int decimals);
   /// An integer.
