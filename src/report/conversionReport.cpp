@@ -1,6 +1,7 @@
 #include "report/conversionReport.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -116,52 +117,88 @@ inline bool scaledDecimal(const char* p, int n, int64_t& mantissa, int& decimals
   return true;
 }
 
-/// The lowest ground elevation the GR cards show, NaN when none reads.
-/// Plain right-justified decimals (nearly every field) are read as scaled
-/// integers and compared as such, the lowest of each count of decimals
-/// kept, so that only those few become floating point at the end; anything
-/// else goes to the full reading.
-float lowestElevation(const SectionCards& cards) {
+/// One bit per byte of an 8-character field loaded little-endian (bit i for
+/// character i) where the per-byte test `flags` holds 0x80.
+inline unsigned byteBits(uint64_t flags) {
+  return static_cast<unsigned>((((flags >> 7) & 0x0101010101010101ULL) * 0x0102040810204080ULL) >> 56);
+}
+
+/// 0x80 in each byte of `x` that equals `c`, 0 elsewhere.
+inline uint64_t bytesEqual(uint64_t x, unsigned char c) {
+  uint64_t y = x ^ (0x0101010101010101ULL * c);
+  uint64_t nonzero = ((y & 0x7F7F7F7F7F7F7F7FULL) + 0x7F7F7F7F7F7F7F7FULL) | y;
+  return ~nonzero & 0x8080808080808080ULL;
+}
+
+/// A right-justified plain decimal field ("  -12.34", "     125") read in
+/// one go: `key` orders the fields that have their point at the same place
+/// as their values do, `point` is that place (8 without one). False for any
+/// other form, and for a negative zero.
+inline bool plainField(const char* p, int64_t& key, int& point) {
+  uint64_t x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&x, p, sizeof x);
+  } else {
+    for (int i = 7; i >= 0; --i) x = x << 8 | static_cast<unsigned char>(p[i]);
+  }
+  uint64_t highThree = bytesEqual(x & 0xF0F0F0F0F0F0F0F0ULL, 0x30);
+  uint64_t lowUpToNine = ~(((x & 0x0F0F0F0F0F0F0F0FULL) + 0x0606060606060606ULL) << 3);
+  unsigned digits = byteBits(highThree & lowUpToNine & 0x8080808080808080ULL);
+  unsigned blanks = byteBits(bytesEqual(x, ' '));
+  unsigned minus = byteBits(bytesEqual(x, '-'));
+  unsigned dot = byteBits(bytesEqual(x, '.'));
+  if ((blanks & (blanks + 1)) != 0 || (minus != 0 && minus != blanks + 1) ||
+      (dot & (dot - 1)) != 0 || digits == 0 || (blanks | minus | dot | digits) != 0xFF)
+    return false;
+  // The digits as one 8-digit number, the point and the rest counting as 0.
+  uint64_t v = x & 0x0F0F0F0F0F0F0F0FULL & (((highThree & lowUpToNine & 0x8080808080808080ULL) >> 7) * 0xFF);
+  v = v * 10 + (v >> 8);
+  v = (((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+       (((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >> 32;
+  if (minus != 0 && v == 0) return false;
+  key = minus != 0 ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
+  point = dot == 0 ? 8 : std::countr_zero(dot);
+  return true;
+}
+
+/// The value of a field `plainField` read: its digits without the point,
+/// over the power of ten of its decimals.
+double plainFieldValue(int64_t key, int point) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  static constexpr uint64_t kTens[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+  uint64_t v = static_cast<uint64_t>(key < 0 ? -key : key);
+  int decimals = point == 8 ? 0 : 7 - point;
+  uint64_t mantissa = point == 8 ? v : v / kTens[decimals + 1] * kTens[decimals] + v % kTens[decimals];
+  double magnitude = static_cast<double>(mantissa) / kPowers[decimals];
+  return key < 0 ? -magnitude : magnitude;
+}
+
+/// The lowest ground elevation the GR cards show, NaN when none reads.
+/// Plain right-justified decimals (nearly every field) are read a whole
+/// field at a time and compared as integers, the lowest kept for each place
+/// of the point, so that only those few become floating point at the end;
+/// anything else goes to the full reading.
+float lowestElevation(const SectionCards& cards) {
   constexpr int64_t kNone = std::numeric_limits<int64_t>::max();
-  int64_t lowestScaled[8] = {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
+  int64_t lowestKey[9] = {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone};
   double lowest = std::numeric_limits<double>::infinity();
   bool any = false;
   for (int32_t i = 0; i < cards.points; ++i) {
-    const char* p = cards.elev[i].data();
-    int64_t mantissa = 0;
-    int decimals = 0;
-    if (i % 5 != 0) {
-      if (scaledDecimal(p, 8, mantissa, decimals)) {
-        if (mantissa < lowestScaled[decimals]) lowestScaled[decimals] = mantissa;
-        any = true;
-        continue;
-      }
-    } else {
-      // An opening elevation shows its first 6 characters, blanks left out.
-      int k = 0, end = 8;
-      while (k < end && p[k] == ' ') ++k;
-      while (end > k && p[end - 1] == ' ') --end;
-      int shown = end - k < 6 ? end - k : 6;
-      if (std::memchr(p + k, ' ', static_cast<size_t>(end - k)) == nullptr &&
-          scaledDecimal(p + k, shown, mantissa, decimals)) {
-        double v = static_cast<double>(mantissa < 0 ? -mantissa : mantissa) / kPowers[decimals];
-        float y = static_cast<float>(mantissa < 0 ? -v : v);
-        if (y < lowest) lowest = y;
-        any = true;
-        continue;
-      }
+    int64_t key = 0;
+    int point = 0;
+    if (i % 5 != 0 && plainField(cards.elev[i].data(), key, point)) {
+      if (key < lowestKey[point]) lowestKey[point] = key;
+      any = true;
+      continue;
     }
     float y = 0;
     if (!groundElevation(cards, i, y)) continue;
     if (y < lowest) lowest = y;
     any = true;
   }
-  for (int d = 0; d < 8; ++d) {
-    if (lowestScaled[d] == kNone) continue;
-    int64_t m = lowestScaled[d];
-    double v = static_cast<double>(m < 0 ? -m : m) / kPowers[d];
-    if (m < 0) v = -v;
+  for (int point = 0; point < 9; ++point) {
+    if (lowestKey[point] == kNone) continue;
+    double v = plainFieldValue(lowestKey[point], point);
     if (v < lowest) lowest = v;
   }
   return any ? static_cast<float>(lowest) : std::nanf("");
