@@ -173,6 +173,37 @@ double plainFieldValue(int64_t key, int point) {
   return key < 0 ? -magnitude : magnitude;
 }
 
+/// Reads an opening elevation as its card shows it, its first 6 characters,
+/// when it is a plain decimal without blanks inside; false otherwise.
+bool plainOpeningElevation(const FIELD8& field, float& value) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+  const char* p = field.data();
+  int k = 0, end = 8;
+  while (k < end && p[k] == ' ') ++k;
+  while (end > k && p[end - 1] == ' ') --end;
+  if (std::memchr(p + k, ' ', static_cast<size_t>(end - k)) != nullptr) return false;
+  if (end - k > 6) end = k + 6;
+  bool negative = k < end && p[k] == '-';
+  k += negative;
+  int64_t mantissa = 0;
+  int digits = 0, dot = -1;
+  for (; k < end; ++k) {
+    unsigned d = static_cast<unsigned>(p[k] - '0');
+    if (d <= 9) {
+      mantissa = mantissa * 10 + d;
+      ++digits;
+    } else if (p[k] == '.' && dot < 0) {
+      dot = k;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || (negative && mantissa == 0)) return false;
+  double magnitude = static_cast<double>(mantissa) / kPowers[dot < 0 ? 0 : end - 1 - dot];
+  value = static_cast<float>(negative ? -magnitude : magnitude);
+  return true;
+}
+
 /// The lowest ground elevation the GR cards show, NaN when none reads.
 /// Plain right-justified decimals (nearly every field) are read a whole
 /// field at a time and compared as integers, the lowest kept for each place
@@ -192,7 +223,8 @@ float lowestElevation(const SectionCards& cards) {
       continue;
     }
     float y = 0;
-    if (!groundElevation(cards, i, y)) continue;
+    if (!(i % 5 == 0 && plainOpeningElevation(cards.elev[i], y)) && !groundElevation(cards, i, y))
+      continue;
     if (y < lowest) lowest = y;
     any = true;
   }
