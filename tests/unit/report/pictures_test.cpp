@@ -58,6 +58,28 @@ TEST(OpeningArea, MatchesShapesMeasuredByHand) {
   EXPECT_DOUBLE_EQ(openingArea(face), 0);
 }
 
+TEST(OpeningArea, TakesEachChordSpanOverJustTheGroundUnderIt) {
+  BridgeFace face;
+  // A flat bed with a point every 10 stations; the chord spans only some.
+  face.groundCount = 11;
+  for (int i = 0; i <= 10; ++i) face.ground[i] = {static_cast<float>(10 * i), 0};
+  setLid(face, {{35, 8, 4}, {55, 8, 4}});
+  EXPECT_DOUBLE_EQ(openingArea(face), 80);
+  setLid(face, {{30, 8, 4}, {40, 8, 4}, {40, 8, 2}, {50, 8, 2}, {50, 8, 4}, {60, 8, 4}});
+  EXPECT_DOUBLE_EQ(openingArea(face), 100);
+
+  // Vertical channel walls: repeated stations.
+  setGround(face, {{0, 5}, {20, 5}, {20, 0}, {80, 0}, {80, 5}, {100, 5}});
+  setLid(face, {{10, 9, 6}, {90, 9, 6}});
+  EXPECT_DOUBLE_EQ(openingArea(face), 380);
+
+  // A ground line that steps back: every forward span counts, the stretch
+  // from 40 to 50 twice.
+  setGround(face, {{0, 0}, {50, 0}, {40, 0}, {100, 0}});
+  setLid(face, {{0, 8, 4}, {100, 8, 4}});
+  EXPECT_DOUBLE_EQ(openingArea(face), 440);
+}
+
 TEST(OpeningArea, IsZeroWithoutALidOrAGroundLineAndSafeWithBadCounts) {
   BridgeFace face;
   setGround(face, {{0, 0}, {10, 0}});
