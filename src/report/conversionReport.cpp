@@ -90,33 +90,6 @@ bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
   return shortNumber(withoutBlanks(view(cards.elev[i])).substr(0, 6), value);
 }
 
-/// Reads a plain decimal of up to 8 characters that fills `p[0, n)` after
-/// its leading blanks ("  -12.34", "5", "7."): its digits as an integer and
-/// the count of decimals. False for any other form.
-inline bool scaledDecimal(const char* p, int n, int64_t& mantissa, int& decimals) {
-  int k = 0;
-  while (k < n && p[k] == ' ') ++k;
-  bool negative = k < n && p[k] == '-';
-  k += negative;
-  int64_t m = 0;
-  int dot = -1, digits = 0;
-  for (; k < n; ++k) {
-    unsigned d = static_cast<unsigned>(p[k] - '0');
-    if (d <= 9) {
-      m = m * 10 + d;
-      ++digits;
-    } else if (p[k] == '.' && dot < 0) {
-      dot = k;
-    } else {
-      return false;
-    }
-  }
-  if (digits == 0) return false;
-  mantissa = negative ? -m : m;
-  decimals = dot < 0 ? 0 : n - 1 - dot;
-  return true;
-}
-
 /// One bit per byte of an 8-character field loaded little-endian (bit i for
 /// character i) where the per-byte test `flags` holds 0x80.
 inline unsigned byteBits(uint64_t flags) {
