@@ -65,10 +65,11 @@ reach() {
   }'
 }
 
-# Waits (at most 20 s) until the command succeeds.
+# Waits (at most 60 s: a Wine server starting its services on a busy
+# machine can take a good part of that) until the command succeeds.
 wait_for() {
   local i
-  for i in $(seq 200); do
+  for i in $(seq 600); do
     "$@" && return 0
     sleep 0.1
   done
