@@ -4,6 +4,7 @@
 #include <io.h>
 
 #include "platform/errors.h"
+#include "platform/interrupts.h"
 #include "platform/windows/windowsText.h"
 
 namespace tolvane::platform {
@@ -20,6 +21,10 @@ constexpr size_t kLargestTransfer = 1u << 30;
 /// descriptor is binary: nothing is translated on reading or writing.
 int openHandle(const char* path, DWORD access, DWORD disposition, int& fd) {
   fd = NO_FILE;
+  // A handle becomes a descriptor in two steps; the interrupt cleanup, which
+  // closes every descriptor before it removes the temporary files, must not
+  // come between them, or a file it cannot close keeps its folder alive.
+  InterruptBlock block;
   wchar_t wide[WIDE_PATH_LENGTH];
   if (!widePath(path, wide)) return NAME_TOO_LONG;
   HANDLE h = CreateFileW(wide, access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
@@ -175,6 +180,7 @@ int duplicateFile(int fd, int& copy) {
   copy = NO_FILE;
   HANDLE h = handleOf(fd);
   if (h == INVALID_HANDLE_VALUE) return BAD_FILE;
+  InterruptBlock block;  // as in openHandle
   HANDLE process = GetCurrentProcess();
   HANDLE twin = INVALID_HANDLE_VALUE;
   if (!DuplicateHandle(process, h, process, &twin, 0, FALSE, DUPLICATE_SAME_ACCESS))
