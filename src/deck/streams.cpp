@@ -10,7 +10,6 @@ namespace tolvane {
 namespace {
 
 constexpr size_t kInputBufferSize = 1 << 20;
-constexpr size_t kOutputBufferSize = 1 << 18;
 
 }  // namespace
 
@@ -141,7 +140,7 @@ int OutputStream::create(const char* path) {
   close();
   int fd = platform::NO_FILE;
   if (int rc = platform::createForWriting(path, fd); rc != 0) return rc;
-  if (!buffer_) buffer_.reset(new char[kOutputBufferSize]);
+  if (!buffer_) buffer_.reset(new char[kBufferSize]);
   fd_ = fd;
   owned_ = true;
   error_ = 0;
@@ -158,7 +157,7 @@ void OutputStream::adopt(int fd, const char* path) {
 
 void OutputStream::attach(int fd) {
   close();
-  if (!buffer_) buffer_.reset(new char[kOutputBufferSize]);
+  if (!buffer_) buffer_.reset(new char[kBufferSize]);
   fd_ = fd;
   owned_ = false;
   error_ = 0;
@@ -171,11 +170,11 @@ void OutputStream::drain() {
   used_ = 0;
 }
 
-void OutputStream::write(std::string_view text) {
+void OutputStream::writeAcrossBuffer(std::string_view text) {
   if (fd_ < 0) return;
   while (!text.empty()) {
-    if (used_ == kOutputBufferSize) drain();
-    size_t room = kOutputBufferSize - used_;
+    if (used_ == kBufferSize) drain();
+    size_t room = kBufferSize - used_;
     size_t n = text.size() < room ? text.size() : room;
     std::memcpy(buffer_.get() + used_, text.data(), n);
     used_ += n;
@@ -184,7 +183,7 @@ void OutputStream::write(std::string_view text) {
 }
 
 void OutputStream::writeLine(std::string_view text) {
-  if (fd_ >= 0 && used_ + text.size() < kOutputBufferSize) {
+  if (fd_ >= 0 && used_ + text.size() < kBufferSize) {
     std::memcpy(buffer_.get() + used_, text.data(), text.size());
     used_ += text.size();
     buffer_[used_++] = '\n';

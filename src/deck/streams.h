@@ -3,6 +3,7 @@
 // large buffers: the geometry input, the deck, the reach files and the console.
 
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -83,7 +84,14 @@ class OutputStream {
   /// True while a file is open.
   bool isOpen() const { return fd_ >= 0; }
   /// Appends text.
-  void write(std::string_view text);
+  void write(std::string_view text) {
+    if (fd_ >= 0 && text.size() <= kBufferSize - used_) {
+      std::memcpy(buffer_.get() + used_, text.data(), text.size());
+      used_ += text.size();
+    } else {
+      writeAcrossBuffer(text);
+    }
+  }
   /// Appends text and a line end.
   void writeLine(std::string_view text);
   /// Writes out the buffer; returns 0 or the error number of the first failure.
@@ -95,7 +103,10 @@ class OutputStream {
   int error() const { return error_; }
 
  private:
+  static constexpr size_t kBufferSize = 1 << 18;
+
   void drain();
+  void writeAcrossBuffer(std::string_view text);
 
   int fd_ = -1;
   bool owned_ = false;

@@ -1,5 +1,6 @@
 #include "report/htmlText.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +25,15 @@ size_t utf8Length(std::string_view text, size_t i) {
   return n;
 }
 
+/// True for the bytes written as they are without a look at their
+/// neighbours: printable ASCII but for the four that markup reserves, and tab.
+constexpr std::array<bool, 256> kPlainByte = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0x20; c < 0x7F; ++c) plain[c] = c != '&' && c != '<' && c != '>' && c != '"';
+  plain['\t'] = true;
+  return plain;
+}();
+
 }  // namespace
 
 void writeEscaped(OutputStream& out, std::string_view text) {
@@ -33,6 +43,10 @@ void writeEscaped(OutputStream& out, std::string_view text) {
   };
   for (size_t i = 0; i < text.size();) {
     uint8_t c = static_cast<uint8_t>(text[i]);
+    if (kPlainByte[c]) {
+      ++i;
+      continue;
+    }
     std::string_view replacement;
     char reference[16];
     size_t advance = 1;

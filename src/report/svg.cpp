@@ -61,22 +61,15 @@ size_t formatCoordinate(double value, char* digits) {
   if (std::fabs(fraction - 0.5) > 1e-6) {
     // Away from a half, adding a half and cutting rounds to the nearest.
     long long n = static_cast<long long>(tenths < 0 ? tenths - 0.5 : tenths + 0.5);
-    bool negative = n < 0;
-    unsigned long long u = negative ? 0ULL - static_cast<unsigned long long>(n) : n;
-    char reversed[24];
-    int r = 0;
-    do {
-      reversed[r++] = static_cast<char>('0' + u % 10);
-      u /= 10;
-    } while (u > 0);
-    if (r == 1) reversed[r++] = '0';  // at least one digit before the point
-    if (negative) digits[length++] = '-';
-    for (int i = r - 1; i >= 1; --i) digits[length++] = reversed[i];
-    if (reversed[0] != '0') {
-      digits[length++] = '.';
-      digits[length++] = reversed[0];
+    unsigned long long u = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+    char* p = digits;
+    if (n < 0) *p++ = '-';
+    p = std::to_chars(p, digits + 30, u / 10).ptr;
+    if (u % 10 != 0) {
+      *p++ = '.';
+      *p++ = static_cast<char>('0' + u % 10);
     }
-    return length;
+    return static_cast<size_t>(p - digits);
   }
   int written = std::snprintf(digits, 32, "%.1f", value);
   length = written > 0 ? static_cast<size_t>(written) : 0;
