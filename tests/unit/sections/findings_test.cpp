@@ -114,6 +114,21 @@ TEST_F(SectionFindings, CutsOfField1AreCountedWithTheLargestChange) {
   ASSERT_EQ(number.size(), 1u);
   EXPECT_EQ(number[0].detail, "\"1234.567\" written as \"1234.5\"");
 
+  // The largest change is found whichever cut comes first, and whatever it
+  // leaves off: decimals, the point, a negative value's decimals.
+  recorder.rows.clear();
+  body = "#Sta/Elev= 16 \n" +
+         valueLine({"0", "1818.09", "1", "1", "2", "2", "3", "3", "4", "4"}) + "\n" +
+         valueLine({"5", "1818.023", "6", "6", "7", "7", "8", "8", "9", "9"}) + "\n" +
+         valueLine({"10", "-1818.5", "11", "11", "12", "12", "13", "13", "14", "14"}) + "\n" +
+         valueLine({"15", "23456.78"}) + "\n" + endLine();
+  readSection(headerLine("7.5", "1,2,3"), body);
+  writeSection();
+  gr = recorder.of(FindingKind::GR_ELEVATION_CUT);
+  ASSERT_EQ(gr.size(), 1u);
+  EXPECT_EQ(gr[0].detail,
+            "4 of 4 GR cards; largest change 0.78 (\"23456.78\" written as \"23456.\")");
+
   // A bridge face repeats its neighbour's GR cards and tells no cut of them;
   // only the upstream face tells the cut of the bridge's station.
   recorder.rows.clear();
