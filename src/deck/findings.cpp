@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "text/printfNumbers.h"
 
 namespace tolvane {
 
@@ -69,9 +70,8 @@ DetailText& DetailText::number(int64_t value) {
 }
 
 DetailText& DetailText::amount(double value) {
-  char digits[32];
-  int n = std::snprintf(digits, sizeof digits, "%.6g", value);
-  return text({digits, static_cast<size_t>(n)});
+  char digits[PRINTF_NUMBER_CAPACITY];
+  return text({digits, formatSixDigits(value, digits)});
 }
 
 std::string_view withoutBlanks(std::string_view text) {

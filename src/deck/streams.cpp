@@ -193,6 +193,17 @@ void OutputStream::writeLine(std::string_view text) {
   write("\n");
 }
 
+int OutputStream::appendFile(int fd) {
+  if (fd_ < 0) return 0;
+  for (;;) {
+    if (used_ == kBufferSize) drain();
+    size_t got = 0;
+    if (int rc = platform::readSome(fd, buffer_.get() + used_, kBufferSize - used_, got)) return rc;
+    if (got == 0) return 0;
+    used_ += got;
+  }
+}
+
 int OutputStream::flush() {
   if (fd_ >= 0 && used_ > 0) drain();
   return error_;

@@ -94,6 +94,9 @@ class OutputStream {
   }
   /// Appends text and a line end.
   void writeLine(std::string_view text);
+  /// Appends what descriptor `fd` holds from its position to its end, read
+  /// straight into the buffer; returns 0 or the error number of a failed read.
+  int appendFile(int fd);
   /// Writes out the buffer; returns 0 or the error number of the first failure.
   int flush();
   /// Flushes and closes (an attached descriptor is only flushed); returns 0 or

@@ -6,6 +6,10 @@
 #include <limits>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tolvane {
 
 namespace {
@@ -202,6 +206,36 @@ struct Lowest {
   /// True once a signed or other field read as a number.
   bool any = false;
 
+  /// Takes in the opening elevation `i` of a card.
+  void addOpening(const SectionCards& cards, int32_t i) {
+    uint64_t key = 0;
+    int point = 0;
+    if (plainUnsignedField(shownOpening(loadField(cards.elev[i].data())), key, point)) {
+      text[point] = std::min(text[point], key);
+    } else {
+      addOther(cards, i);
+    }
+  }
+  /// Takes in elevation `i`, not an opening one.
+  void add(const SectionCards& cards, int32_t i) {
+    uint64_t key = 0;
+    int point = 0;
+    if (plainUnsignedField(loadField(cards.elev[i].data()), key, point)) {
+      text[point] = std::min(text[point], key);
+    } else {
+      addOther(cards, i);
+    }
+  }
+  /// Takes in elevation `i`, not an opening one, whose characters' masks
+  /// (bit k for character k) of blanks, points and digits are given.
+  void addMasked(const SectionCards& cards, int32_t i, unsigned blanks, unsigned dots, unsigned digits) {
+    bool plain = (blanks | dots | digits) == 0xFF && digits != 0 && (blanks & (blanks + 1)) == 0 &&
+                 (dots & (dots - 1)) == 0;
+    if (!plain) return addOther(cards, i);
+    int point = std::countr_zero(dots | 0x100u);
+    uint64_t key = swapBytes(loadField(cards.elev[i].data()) | 0x1010101010101010ULL);
+    text[point] = std::min(text[point], key);
+  }
   /// Takes in elevation `i`, whatever form it has, except a plain unsigned one.
   void addOther(const SectionCards& cards, int32_t i);
   /// The lowest of all, NaN when none.
@@ -253,16 +287,23 @@ float lowestElevation(const SectionCards& cards) {
   Lowest lowest;
   for (int32_t first = 0; first < cards.points; first += 5) {
     int32_t end = std::min(first + 5, cards.points);
-    for (int32_t i = first; i < end; ++i) {
-      uint64_t x = loadField(cards.elev[i].data());
-      uint64_t key = 0;
-      int point = 0;
-      if (plainUnsignedField(i == first ? shownOpening(x) : x, key, point)) {
-        lowest.text[point] = std::min(lowest.text[point], key);
-      } else {
-        lowest.addOther(cards, i);
-      }
+    lowest.addOpening(cards, first);
+    int32_t i = first + 1;
+#if defined(__SSE2__)
+    // Two fields at a time: one compare of 16 characters gives the masks.
+    const __m128i blank = _mm_set1_epi8(' '), dot = _mm_set1_epi8('.');
+    const __m128i zero = _mm_set1_epi8('0'), nine = _mm_set1_epi8(9);
+    for (; i + 2 <= end; i += 2) {
+      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cards.elev[i].data()));
+      __m128i d = _mm_sub_epi8(v, zero);
+      unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, blank)));
+      unsigned dots = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dot)));
+      unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(d, nine), d)));
+      lowest.addMasked(cards, i, blanks & 0xFF, dots & 0xFF, digits & 0xFF);
+      lowest.addMasked(cards, i + 1, blanks >> 8, dots >> 8, digits >> 8);
     }
+#endif
+    for (; i < end; ++i) lowest.add(cards, i);
   }
   return lowest.result();
 }

@@ -1,7 +1,6 @@
 #include "report/scratchFile.h"
 
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "platform/errors.h"
@@ -54,14 +53,7 @@ int ScratchFile::copyTo(OutputStream& out) {
   if (fd_ < 0) return platform::BAD_FILE;
   if (int rc = stream_.flush()) return rc;
   if (int rc = platform::rewindFile(fd_)) return rc;
-  constexpr size_t kChunk = 1 << 16;
-  std::unique_ptr<char[]> chunk(new char[kChunk]);
-  for (;;) {
-    size_t got = 0;
-    if (int rc = platform::readSome(fd_, chunk.get(), kChunk, got)) return rc;
-    if (got == 0) break;
-    out.write({chunk.get(), got});
-  }
+  if (int rc = out.appendFile(fd_)) return rc;
   return out.error();
 }
 

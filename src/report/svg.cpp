@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "text/printfNumbers.h"
+
 namespace tolvane {
 
 namespace {
@@ -103,11 +105,8 @@ SvgWriter& SvgWriter::fixed(double value, int decimals) {
   if (!std::isfinite(value)) value = 0;
   if (decimals < 0) decimals = 0;
   if (decimals > 9) decimals = 9;
-  char digits[400];
-  int length = std::snprintf(digits, sizeof digits, "%.*f", decimals, value);
-  if (length < 0) length = 0;
-  if (length >= static_cast<int>(sizeof digits)) length = sizeof digits - 1;
-  std::string_view shown(digits, static_cast<size_t>(length));
+  char digits[PRINTF_NUMBER_CAPACITY];
+  std::string_view shown(digits, formatFixed(value, decimals, digits));
   // A negative value that rounds to zero is shown without its sign.
   if (shown.size() > 1 && shown[0] == '-' && shown.find_first_not_of("-0.") == std::string_view::npos) {
     shown.remove_prefix(1);
