@@ -1,5 +1,7 @@
 #include "bridges/readBridge.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <span>
 
@@ -308,19 +310,40 @@ std::string_view scanBlock(InputStream& in, OutputStream& out, LineBuffer& line,
   return reason;
 }
 
+/// The texts that deck values read for one column come out as, kept so that
+/// the rewrite of the column need not write them a second time.
+struct RewrittenTexts {
+  int32_t count = 0;
+  bool known[LID_CAPACITY];
+  float value[LID_CAPACITY];
+  FIELD8 text[LID_CAPACITY];
+
+  /// The text kept for point `i` when its value is still `x`, else null.
+  const FIELD8* find(int32_t i, float x) const {
+    if (i >= count || !known[i] || std::bit_cast<uint32_t>(value[i]) != std::bit_cast<uint32_t>(x)) return nullptr;
+    return &text[i];
+  }
+};
+
 /// Tells `findings` how many deck values read for the side come out as a
-/// different number once written with the decimals of `model`.
+/// different number once written with the decimals of `model`; keeps the
+/// texts written in `rewritten`.
 void noteRewrittenValues(const FIELD8* texts, int32_t count, const FIELD8& model,
                          std::string_view what, const BRIDGE_CONVERTER& bridge,
-                         const Findings& findings) {
+                         const Findings& findings, RewrittenTexts& rewritten) {
   int32_t changed = 0;
   double largest = -1;
   FIELD8 before = BLANK_FIELD8, after = BLANK_FIELD8;
+  rewritten.count = count;
   for (int32_t i = 0; i < count; ++i) {
     float value = 0;
+    rewritten.known[i] = false;
     if (!readFixedReal(view(texts[i]), value)) continue;
     FIELD8 written = model;
     MAKE_STRING_FROM_REAL(value, written);
+    rewritten.known[i] = true;
+    rewritten.value[i] = value;
+    rewritten.text[i] = written;
     double read = 0, shown = 0;
     if (!decimalValue(view(texts[i]), read) || !decimalValue(view(written), shown)) continue;
     if (read == shown) continue;
@@ -350,14 +373,20 @@ void rebuildDeckTexts(LID_TABLE& deck, int32_t countBeforePiers, std::string_vie
   const float* values[] = {deck.COL1_VALUE, deck.COL2_VALUE, deck.COL3_VALUE};
   static constexpr std::string_view kColumns[] = {" deck stations", " deck tops",
                                                   " low chords"};
+  RewrittenTexts rewritten;
   for (int c = 0; c < 3; ++c) {
     FIELD8 model = texts[c][countBeforePiers - 1];
+    rewritten.count = 0;
     if (findings.active()) {
       DetailText what;
       what.text(side).text(kColumns[c]);
-      noteRewrittenValues(texts[c], countBeforePiers, model, what.view(), bridge, findings);
+      noteRewrittenValues(texts[c], countBeforePiers, model, what.view(), bridge, findings, rewritten);
     }
     for (int32_t i = 0; i < deck.COUNT; ++i) {
+      if (const FIELD8* known = rewritten.find(i, values[c][i])) {
+        texts[c][i] = *known;
+        continue;
+      }
       texts[c][i] = model;
       MAKE_STRING_FROM_REAL(values[c][i], texts[c][i]);
     }

@@ -92,6 +92,15 @@ class OutputStream {
       writeAcrossBuffer(text);
     }
   }
+  /// Room for the next `size` characters (at most 4096), written in place and
+  /// then kept with advance(); null while no file is open.
+  char* reserve(size_t size) {
+    if (fd_ < 0) return nullptr;
+    if (kBufferSize - used_ < size) drain();
+    return buffer_.get() + used_;
+  }
+  /// Keeps the `size` characters written where reserve() pointed.
+  void advance(size_t size) { used_ += size; }
   /// Appends text and a line end.
   void writeLine(std::string_view text);
   /// Appends what descriptor `fd` holds from its position to its end, read

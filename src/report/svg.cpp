@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "text/printfNumbers.h"
@@ -48,31 +50,57 @@ SvgWriter& SvgWriter::text(std::string_view text) {
 
 namespace {
 
+/// Writes the digits of `value` at `p`; returns the end.
+inline char* writeDigits(char* p, uint64_t value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  if (value < 10) {
+    *p = static_cast<char>('0' + value);
+    return p + 1;
+  }
+  if (value < 100) {
+    std::memcpy(p, kPairs + 2 * value, 2);
+    return p + 2;
+  }
+  if (value < 1000) {
+    *p = static_cast<char>('0' + value / 100);
+    std::memcpy(p + 1, kPairs + 2 * (value % 100), 2);
+    return p + 3;
+  }
+  if (value < 10000) {
+    std::memcpy(p, kPairs + 2 * (value / 100), 2);
+    std::memcpy(p + 2, kPairs + 2 * (value % 100), 2);
+    return p + 4;
+  }
+  return std::to_chars(p, p + 24, value).ptr;
+}
+
 /// Writes a coordinate with at most one decimal into `digits` (room for 32),
 /// "-0" as "0"; returns its length.
 size_t formatCoordinate(double value, char* digits) {
   if (!std::isfinite(value)) value = 0;
   if (value > kLargestCoordinate) value = kLargestCoordinate;
   if (value < -kLargestCoordinate) value = -kLargestCoordinate;
-  size_t length = 0;
   // Pictures hold many thousands of coordinates: tenths are counted as an
   // integer, unless the value lies so near a half tenth that only the exact
   // decimal expansion can tell which way it rounds.
-  double tenths = value * 10;
-  double fraction = std::fabs(tenths - std::trunc(tenths));
+  double tenths = std::fabs(value * 10);
+  uint64_t whole = static_cast<uint64_t>(tenths);
+  double fraction = tenths - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) > 1e-6) {
-    // Away from a half, adding a half and cutting rounds to the nearest.
-    long long n = static_cast<long long>(tenths < 0 ? tenths - 0.5 : tenths + 0.5);
-    unsigned long long u = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+    uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     char* p = digits;
-    if (n < 0) *p++ = '-';
-    p = std::to_chars(p, digits + 30, u / 10).ptr;
-    if (u % 10 != 0) {
+    if (value < 0 && rounded != 0) *p++ = '-';
+    p = writeDigits(p, rounded / 10);
+    if (rounded % 10 != 0) {
       *p++ = '.';
-      *p++ = static_cast<char>('0' + u % 10);
+      *p++ = static_cast<char>('0' + rounded % 10);
     }
     return static_cast<size_t>(p - digits);
   }
+  size_t length = 0;
   int written = std::snprintf(digits, 32, "%.1f", value);
   length = written > 0 ? static_cast<size_t>(written) : 0;
   if (length >= 2 && digits[length - 1] == '0' && digits[length - 2] == '.') length -= 2;
@@ -86,18 +114,19 @@ size_t formatCoordinate(double value, char* digits) {
 }  // namespace
 
 SvgWriter& SvgWriter::number(double value) {
-  char digits[32];
-  out_.write({digits, formatCoordinate(value, digits)});
+  if (char* digits = out_.reserve(32)) out_.advance(formatCoordinate(value, digits));
   return *this;
 }
 
 SvgWriter& SvgWriter::point(double x, double y) {
-  char text[68];
+  // Written in place: two coordinates of at most 32 characters, a comma and a blank.
+  char* text = out_.reserve(66);
+  if (text == nullptr) return *this;
   size_t length = formatCoordinate(x, text);
   text[length++] = ',';
   length += formatCoordinate(y, text + length);
   text[length++] = ' ';
-  out_.write({text, length});
+  out_.advance(length);
   return *this;
 }
 
