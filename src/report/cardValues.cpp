@@ -192,6 +192,22 @@ double unsignedFieldValue(uint64_t key, int point) {
   return plainFieldValue(digits, place);
 }
 
+#if defined(__SSE2__)
+/// Bit k for character k of two fields side by side: blanks, points, digits.
+struct CharacterMasks {
+  unsigned blanks, dots, digits;
+};
+
+inline CharacterMasks masksOfTwo(const char* fields) {
+  __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(fields));
+  __m128i fromZero = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+  __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+  return {static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')))),
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('.')))),
+          static_cast<unsigned>(_mm_movemask_epi8(digit))};
+}
+#endif
+
 /// The lowest elevation among those of a section read so far.
 struct Lowest {
   static constexpr uint64_t kNoText = std::numeric_limits<uint64_t>::max();
@@ -215,6 +231,27 @@ struct Lowest {
     } else {
       addOther(cards, i);
     }
+  }
+  /// Takes in the opening elevation `i` of a card, whose characters' masks
+  /// (bit k for character k) of blanks, points and digits are given.
+  void addOpeningMasked(const SectionCards& cards, int32_t i, unsigned blanks, unsigned dots,
+                        unsigned digits) {
+    // Plain when its text runs without blanks and the 6 characters shown
+    // hold digits and at most one point.
+    unsigned filled = ~blanks & 0xFF;
+    int lead = std::countr_zero(filled | 0x100u);
+    unsigned run = filled >> lead;
+    unsigned shown = filled & (0x3Fu << lead);
+    unsigned shownDots = dots & shown;
+    if (filled == 0 || (run & (run + 1)) != 0 || (digits | dots) != filled || (digits & shown) == 0 ||
+        (shownDots & (shownDots - 1)) != 0)
+      return addOther(cards, i);
+    // The characters shown, right-justified, blanks read as zeros.
+    int length = std::min(6, std::countr_one(run));
+    uint64_t x = loadField(cards.elev[i].data()) >> (8 * lead) << (8 * (8 - length));
+    x |= 0x3030303030303030ULL >> (8 * length);
+    int point = shownDots == 0 ? 8 : 8 - length + std::countr_zero(shownDots) - lead;
+    text[point] = std::min(text[point], swapBytes(x | 0x1010101010101010ULL));
   }
   /// Takes in elevation `i`, not an opening one.
   void add(const SectionCards& cards, int32_t i) {
@@ -287,22 +324,22 @@ float lowestElevation(const SectionCards& cards) {
   Lowest lowest;
   for (int32_t first = 0; first < cards.points; first += 5) {
     int32_t end = std::min(first + 5, cards.points);
-    lowest.addOpening(cards, first);
-    int32_t i = first + 1;
 #if defined(__SSE2__)
-    // Two fields at a time: one compare of 16 characters gives the masks.
-    const __m128i blank = _mm_set1_epi8(' '), dot = _mm_set1_epi8('.');
-    const __m128i zero = _mm_set1_epi8('0'), nine = _mm_set1_epi8(9);
-    for (; i + 2 <= end; i += 2) {
-      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cards.elev[i].data()));
-      __m128i d = _mm_sub_epi8(v, zero);
-      unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, blank)));
-      unsigned dots = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, dot)));
-      unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(d, nine), d)));
-      lowest.addMasked(cards, i, blanks & 0xFF, dots & 0xFF, digits & 0xFF);
-      lowest.addMasked(cards, i + 1, blanks >> 8, dots >> 8, digits >> 8);
+    if (end - first == 5) {
+      // A whole card: the masks of its five fields from three loads of two.
+      CharacterMasks a = masksOfTwo(cards.elev[first].data());
+      CharacterMasks b = masksOfTwo(cards.elev[first + 2].data());
+      CharacterMasks c = masksOfTwo(cards.elev[first + 3].data());
+      lowest.addOpeningMasked(cards, first, a.blanks & 0xFF, a.dots & 0xFF, a.digits & 0xFF);
+      lowest.addMasked(cards, first + 1, a.blanks >> 8, a.dots >> 8, a.digits >> 8);
+      lowest.addMasked(cards, first + 2, b.blanks & 0xFF, b.dots & 0xFF, b.digits & 0xFF);
+      lowest.addMasked(cards, first + 3, b.blanks >> 8, b.dots >> 8, b.digits >> 8);
+      lowest.addMasked(cards, first + 4, c.blanks >> 8, c.dots >> 8, c.digits >> 8);
+      continue;
     }
 #endif
+    lowest.addOpening(cards, first);
+    int32_t i = first + 1;
     for (; i < end; ++i) lowest.add(cards, i);
   }
   return lowest.result();
