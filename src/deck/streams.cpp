@@ -195,6 +195,13 @@ void OutputStream::writeLine(std::string_view text) {
 
 int OutputStream::appendFile(int fd) {
   if (fd_ < 0) return 0;
+  if (used_ > 0) drain();
+  if (error_ == 0) {
+    bool copied = false;
+    int rc = platform::copyWithinSystem(fd, fd_, copied);
+    if (rc != 0 && error_ == 0) error_ = rc;
+    if (copied || rc != 0) return 0;
+  }
   for (;;) {
     if (used_ == kBufferSize) drain();
     size_t got = 0;

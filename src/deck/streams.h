@@ -103,8 +103,9 @@ class OutputStream {
   void advance(size_t size) { used_ += size; }
   /// Appends text and a line end.
   void writeLine(std::string_view text);
-  /// Appends what descriptor `fd` holds from its position to its end, read
-  /// straight into the buffer; returns 0 or the error number of a failed read.
+  /// Appends what descriptor `fd` holds from its position to its end, copied
+  /// by the system where it can, else read straight into the buffer; returns
+  /// 0 or the error number of a failed read (a failed write is remembered).
   int appendFile(int fd);
   /// Writes out the buffer; returns 0 or the error number of the first failure.
   int flush();
