@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/files.h"
 #include "streamFiles.h"
 
 namespace tolvane {
@@ -104,6 +105,35 @@ TEST(OutputStream, LargeOutputArrivesWhole) {
   std::string all = out.contents();
   EXPECT_EQ(all.size(), 20000u * 81u);
   EXPECT_EQ(all.substr(all.size() - 81), card + "\n");
+}
+
+TEST(OutputStream, AnAppendedFileFollowsWhatWasWrittenFromWhereItWasRead) {
+  std::string body;
+  for (int i = 0; body.size() < 3000000; ++i) body += "line " + std::to_string(i) + "\n";
+  TempFile source(body);
+  int fd = platform::NO_FILE;
+  ASSERT_EQ(platform::openForReading(source.path().c_str(), fd), 0);
+  char skipped[10];
+  size_t got = 0;
+  ASSERT_EQ(platform::readSome(fd, skipped, sizeof skipped, got), 0);
+  ASSERT_EQ(got, sizeof skipped);
+
+  OutputFile out;
+  out.stream().write("head\n");
+  EXPECT_EQ(out.stream().appendFile(fd), 0);
+  out.stream().write("tail\n");
+  EXPECT_EQ(out.contents(), "head\n" + body.substr(sizeof skipped) + "tail\n");
+  EXPECT_EQ(out.stream().error(), 0);
+  platform::closeFile(fd);
+
+  // On a full device the copy fails like any write.
+  TempFile again(body);
+  ASSERT_EQ(platform::openForReading(again.path().c_str(), fd), 0);
+  OutputStream full;
+  ASSERT_EQ(full.create("/dev/full"), 0);
+  full.appendFile(fd);
+  EXPECT_NE(full.close(), 0);
+  platform::closeFile(fd);
 }
 
 }  // namespace
