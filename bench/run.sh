@@ -14,7 +14,7 @@
 #
 # It builds the Release converter, the generator and the allocation counter,
 # then for each size generates an input in a temporary directory (removed at
-# the end) and times, the same number of times each:
+# the end) and times, the same number of times each, one of each in turn:
 #   floor     cat FILE FILE > OUT   (reads the input twice and writes both copies)
 #   unsorted  tolvane INPUT=FILE OUTPUT=DECK
 #   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
@@ -92,7 +92,8 @@ check_conversion() {
     echo "bench: $name: unexpected console lines:" >&2; echo "$unexpected" | head -20 >&2; exit 1
   fi
   local expected=("$input" "$deck")
-  case $name in *report) expected+=("$report") ;; esac
+  # A report written by an earlier run stays; a run with one must write it.
+  case $name in *report) expected+=("$report") ;; *) [ ! -e "$work/$report" ] || expected+=("$report") ;; esac
   if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     echo "bench: $name: files left in the working directory: $(cd "$work" && ls | tr '\n' ' ')" >&2; exit 1
   fi
@@ -103,26 +104,41 @@ check_conversion() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# measure MODE: times the floor or a conversion $reps times; sets med and peak_kb.
+# run_mode MODE: times the floor or one conversion; appends to times_MODE
+# and raises peak_MODE.
+declare -A times peaks
+run_mode() {
+  local mode=$1
+  case $mode in
+    floor) run_timed "$tmp/floor.out" cat "$input" "$input"
+      [ "$status" -eq 0 ] || { echo "bench: floor: cat failed" >&2; exit 1; }
+      rm -f "$tmp/floor.out" ;;
+    unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
+    sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
+    unsorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" "REPORT=$report"
+      check_conversion "$mode" ;;
+    sorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES "REPORT=$report"
+      check_conversion "$mode" ;;
+  esac
+  times[$mode]+="$wall "
+  if [ "$rss_kb" -gt "${peaks[$mode]:-0}" ]; then peaks[$mode]=$rss_kb; fi
+}
+
+# measure: runs every mode $reps times, taking the modes in turn on each
+# round so that a machine that slows down or speeds up during the benchmark
+# weighs on all of them alike (the ratios stay fair); sets row_med[MODE] and
+# row_kb[MODE].
+modes=(floor unsorted unsorted+report sorted sorted+report)
 measure() {
-  local mode=$1 times=() peak=0 i
+  local i mode
+  times=() peaks=()
   for ((i = 0; i < reps; i++)); do
-    case $mode in
-      floor) run_timed "$tmp/floor.out" cat "$input" "$input"
-        [ "$status" -eq 0 ] || { echo "bench: floor: cat failed" >&2; exit 1; } ;;
-      unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
-      sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
-      unsorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" "REPORT=$report"
-        check_conversion "$mode" ;;
-      sorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES "REPORT=$report"
-        check_conversion "$mode" ;;
-    esac
-    times+=("$wall")
-    if [ "$rss_kb" -gt "$peak" ]; then peak=$rss_kb; fi
+    for mode in "${modes[@]}"; do run_mode "$mode"; done
   done
-  rm -f "$tmp/floor.out"
-  med=$(printf '%s\n' "${times[@]}" | median)
-  peak_kb=$peak
+  for mode in "${modes[@]}"; do
+    row_med[$mode]=$(printf '%s\n' ${times[$mode]} | median)
+    row_kb[$mode]=${peaks[$mode]}
+  done
 }
 
 # count_allocations MODE: heap allocations of one conversion.
@@ -148,14 +164,11 @@ for size in "${sizes[@]}"; do
   sections=$(grep -c 'Type RM Length L Ch R = 1 ' "$work/$input" || true)
   bridges=$(grep -c 'Type RM Length L Ch R = 3 ' "$work/$input" || true)
 
-  measure floor
-  floor=$med
-  floor_kb=$peak_kb
   declare -A row_med row_kb row_alloc
+  measure
+  floor=${row_med[floor]}
+  floor_kb=${row_kb[floor]}
   for mode in unsorted sorted unsorted+report sorted+report; do
-    measure "$mode"
-    row_med[$mode]=$med
-    row_kb[$mode]=$peak_kb
     row_alloc[$mode]=$(count_allocations "$mode")
   done
   report_bytes=$(stat -c %s "$work/$report")

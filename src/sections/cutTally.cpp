@@ -7,24 +7,24 @@ namespace tolvane {
 
 namespace {
 
+constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
 /// When `text` is a plain decimal ("-12.345") and `shown` is its beginning,
-/// point included, the cut leaves off decimals only: `change` becomes what
-/// they are worth, as an estimate within a millionth of the change the two
-/// values make. False for any other text or cut.
-bool decimalsLeftOff(std::string_view text, std::string_view shown, double& change) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+/// point included, the cut leaves off decimals only: they are worth
+/// `dropped` / 10^`decimals`, within a millionth of the change the two values
+/// make. False for any other text or cut.
+bool decimalsLeftOff(std::string_view text, std::string_view shown, int64_t& dropped, int& decimals) {
   if (shown.size() >= text.size() || text.size() > 8) return false;
   if (shown.data() != text.data() && text.substr(0, shown.size()) != shown) return false;
   size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
   while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
   if (i >= shown.size() || text[i] != '.') return false;
-  size_t decimals = text.size() - i - 1;
-  int64_t dropped = 0;
+  decimals = static_cast<int>(text.size() - i - 1);
+  dropped = 0;
   for (size_t k = i + 1; k < text.size(); ++k) {
     if (text[k] < '0' || text[k] > '9') return false;
     if (k >= shown.size()) dropped = dropped * 10 + (text[k] - '0');
   }
-  change = static_cast<double>(dropped) / kPowers[decimals];
   return true;
 }
 
@@ -44,8 +44,12 @@ void CutTally::look(const FIELD8& value, std::string_view shown) {
   ++cuts_;
   // Most cuts change less than the largest so far, which a glance at the
   // digits left off tells without reading both values.
-  double estimate = 0;
-  if (largest_ >= 0 && decimalsLeftOff(text, shown, estimate) && estimate + 1e-6 < largest_) return;
+  // (Compared as dropped < (largest - 1e-6) x 10^decimals: no division.)
+  int64_t dropped = 0;
+  int decimals = 0;
+  if (largest_ >= 0 && decimalsLeftOff(text, shown, dropped, decimals) &&
+      static_cast<double>(dropped) < (largest_ - 1e-6) * kPowers[decimals])
+    return;
   double full = 0, kept = 0;
   double change = decimalValue(text, full) && decimalValue(shown, kept) ? std::fabs(full - kept) : 0;
   if (change > largest_) {
