@@ -50,7 +50,7 @@ SvgWriter& SvgWriter::text(std::string_view text) {
 
 namespace {
 
-/// Writes the digits of `value` at `p`; returns the end.
+/// Writes the digits of `value` at `p` (room for 24); returns the end.
 inline char* writeDigits(char* p, uint64_t value) {
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -91,13 +91,17 @@ size_t formatCoordinate(double value, char* digits) {
   double fraction = tenths - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) > 1e-6) {
     uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+    uint64_t units = rounded / 10, tenth = rounded % 10;
+    // Written without branches on the digits, which vary from one
+    // coordinate to the next: the sign and the tenth are always stored and
+    // only kept when they count.
     char* p = digits;
-    if (value < 0 && rounded != 0) *p++ = '-';
-    p = writeDigits(p, rounded / 10);
-    if (rounded % 10 != 0) {
-      *p++ = '.';
-      *p++ = static_cast<char>('0' + rounded % 10);
-    }
+    *p = '-';
+    p += value < 0 && rounded != 0;
+    p = writeDigits(p, units);
+    p[0] = '.';
+    p[1] = static_cast<char>('0' + tenth);
+    p += tenth != 0 ? 2 : 0;
     return static_cast<size_t>(p - digits);
   }
   size_t length = 0;
