@@ -1,5 +1,6 @@
 #include "report/cardValues.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -213,7 +214,9 @@ struct Lowest {
   static constexpr uint64_t kNoText = std::numeric_limits<uint64_t>::max();
   static constexpr int64_t kNoDigits = std::numeric_limits<int64_t>::max();
   /// For each place of the point, the key of the lowest plain unsigned field.
-  uint64_t text[9] = {kNoText, kNoText, kNoText, kNoText, kNoText, kNoText, kNoText, kNoText, kNoText};
+  /// Kept apart for each of the five places on a card, so that the fields of
+  /// a card are compared side by side rather than one after the other.
+  uint64_t text[5][9];
   /// For each place of the point, the digits of the lowest signed plain field.
   int64_t digits[9] = {kNoDigits, kNoDigits, kNoDigits, kNoDigits, kNoDigits,
                        kNoDigits, kNoDigits, kNoDigits, kNoDigits};
@@ -222,12 +225,14 @@ struct Lowest {
   /// True once a signed or other field read as a number.
   bool any = false;
 
+  Lowest() { std::fill(&text[0][0], &text[0][0] + 5 * 9, kNoText); }
+
   /// Takes in the opening elevation `i` of a card.
   void addOpening(const SectionCards& cards, int32_t i) {
     uint64_t key = 0;
     int point = 0;
     if (plainUnsignedField(shownOpening(loadField(cards.elev[i].data())), key, point)) {
-      text[point] = std::min(text[point], key);
+      text[0][point] = std::min(text[0][point], key);
     } else {
       addOther(cards, i);
     }
@@ -251,27 +256,29 @@ struct Lowest {
     uint64_t x = loadField(cards.elev[i].data()) >> (8 * lead) << (8 * (8 - length));
     x |= 0x3030303030303030ULL >> (8 * length);
     int point = shownDots == 0 ? 8 : 8 - length + std::countr_zero(shownDots) - lead;
-    text[point] = std::min(text[point], swapBytes(x | 0x1010101010101010ULL));
+    text[0][point] = std::min(text[0][point], swapBytes(x | 0x1010101010101010ULL));
   }
-  /// Takes in elevation `i`, not an opening one.
-  void add(const SectionCards& cards, int32_t i) {
+  /// Takes in elevation `i`, not an opening one, at place `slot` of its card.
+  void add(const SectionCards& cards, int32_t i, int slot) {
     uint64_t key = 0;
     int point = 0;
     if (plainUnsignedField(loadField(cards.elev[i].data()), key, point)) {
-      text[point] = std::min(text[point], key);
+      text[slot][point] = std::min(text[slot][point], key);
     } else {
       addOther(cards, i);
     }
   }
-  /// Takes in elevation `i`, not an opening one, whose characters' masks
+  /// Takes in elevation `i`, not an opening one, at place `slot` of its
+  /// card, whose characters' masks
   /// (bit k for character k) of blanks, points and digits are given.
-  void addMasked(const SectionCards& cards, int32_t i, unsigned blanks, unsigned dots, unsigned digits) {
+  void addMasked(const SectionCards& cards, int32_t i, int slot, unsigned blanks, unsigned dots,
+                 unsigned digits) {
     bool plain = (blanks | dots | digits) == 0xFF && digits != 0 && (blanks & (blanks + 1)) == 0 &&
                  (dots & (dots - 1)) == 0;
     if (!plain) return addOther(cards, i);
     int point = std::countr_zero(dots | 0x100u);
     uint64_t key = swapBytes(loadField(cards.elev[i].data()) | 0x1010101010101010ULL);
-    text[point] = std::min(text[point], key);
+    text[slot][point] = std::min(text[slot][point], key);
   }
   /// Takes in elevation `i`, whatever form it has, except a plain unsigned one.
   void addOther(const SectionCards& cards, int32_t i);
@@ -298,8 +305,9 @@ float Lowest::result() const {
   double lowest = value;
   bool found = any;
   for (int point = 0; point < 9; ++point) {
-    if (text[point] != kNoText) {
-      lowest = std::min(lowest, unsignedFieldValue(text[point], point));
+    uint64_t key = std::min({text[0][point], text[1][point], text[2][point], text[3][point], text[4][point]});
+    if (key != kNoText) {
+      lowest = std::min(lowest, unsignedFieldValue(key, point));
       found = true;
     }
     if (digits[point] != kNoDigits) lowest = std::min(lowest, plainFieldValue(digits[point], point));
@@ -337,16 +345,16 @@ float lowestElevation(const SectionCards& cards) {
       CharacterMasks b = masksOfTwo(cards.elev[first + 2].data());
       CharacterMasks c = masksOfTwo(cards.elev[first + 3].data());
       lowest.addOpeningMasked(cards, first, a.blanks & 0xFF, a.dots & 0xFF, a.digits & 0xFF);
-      lowest.addMasked(cards, first + 1, a.blanks >> 8, a.dots >> 8, a.digits >> 8);
-      lowest.addMasked(cards, first + 2, b.blanks & 0xFF, b.dots & 0xFF, b.digits & 0xFF);
-      lowest.addMasked(cards, first + 3, b.blanks >> 8, b.dots >> 8, b.digits >> 8);
-      lowest.addMasked(cards, first + 4, c.blanks >> 8, c.dots >> 8, c.digits >> 8);
+      lowest.addMasked(cards, first + 1, 1, a.blanks >> 8, a.dots >> 8, a.digits >> 8);
+      lowest.addMasked(cards, first + 2, 2, b.blanks & 0xFF, b.dots & 0xFF, b.digits & 0xFF);
+      lowest.addMasked(cards, first + 3, 3, b.blanks >> 8, b.dots >> 8, b.digits >> 8);
+      lowest.addMasked(cards, first + 4, 4, c.blanks >> 8, c.dots >> 8, c.digits >> 8);
       continue;
     }
 #endif
     lowest.addOpening(cards, first);
     int32_t i = first + 1;
-    for (; i < end; ++i) lowest.add(cards, i);
+    for (; i < end; ++i) lowest.add(cards, i, i - first);
   }
   return lowest.result();
 }
