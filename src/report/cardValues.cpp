@@ -321,12 +321,6 @@ bool fieldValue(const FIELD8& field, float& value) { return shortNumber(view(fie
 
 bool groundElevation(const SectionCards& cards, int32_t i, float& value) {
   if (i % 5 != 0) return fieldValue(cards.elev[i], value);
-  uint64_t key = 0;
-  int point = 8;
-  if (plainUnsignedField(shownOpening(loadField(cards.elev[i].data())), key, point)) {
-    value = static_cast<float>(unsignedFieldValue(key, point));
-    return true;
-  }
   return shortNumber(withoutBlanks(view(cards.elev[i])).substr(0, 6), value);
 }
 
