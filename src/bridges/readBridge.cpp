@@ -320,7 +320,8 @@ struct RewrittenTexts {
 
   /// The text kept for point `i` when its value is still `x`, else null.
   const FIELD8* find(int32_t i, float x) const {
-    if (i >= count || !known[i] || std::bit_cast<uint32_t>(value[i]) != std::bit_cast<uint32_t>(x)) return nullptr;
+    if (i >= count || !known[i]) return nullptr;
+    if (std::bit_cast<uint32_t>(value[i]) != std::bit_cast<uint32_t>(x)) return nullptr;
     return &text[i];
   }
 };

@@ -99,37 +99,6 @@ double plainFieldValue(int64_t key, int point) {
   return key < 0 ? -magnitude : magnitude;
 }
 
-/// Reads an opening elevation as its card shows it, its first 6 characters,
-/// when it is a plain decimal without blanks inside; false otherwise.
-bool plainOpeningElevation(const FIELD8& field, float& value) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-  const char* p = field.data();
-  int k = 0, end = 8;
-  while (k < end && p[k] == ' ') ++k;
-  while (end > k && p[end - 1] == ' ') --end;
-  if (std::memchr(p + k, ' ', static_cast<size_t>(end - k)) != nullptr) return false;
-  if (end - k > 6) end = k + 6;
-  bool negative = k < end && p[k] == '-';
-  k += negative;
-  int64_t mantissa = 0;
-  int digits = 0, dot = -1;
-  for (; k < end; ++k) {
-    unsigned d = static_cast<unsigned>(p[k] - '0');
-    if (d <= 9) {
-      mantissa = mantissa * 10 + d;
-      ++digits;
-    } else if (p[k] == '.' && dot < 0) {
-      dot = k;
-    } else {
-      return false;
-    }
-  }
-  if (digits == 0 || (negative && mantissa == 0)) return false;
-  double magnitude = static_cast<double>(mantissa) / kPowers[dot < 0 ? 0 : end - 1 - dot];
-  value = static_cast<float>(negative ? -magnitude : magnitude);
-  return true;
-}
-
 /// The 8 characters of a field as one number, character i in byte i.
 inline uint64_t loadField(const char* p) {
   uint64_t x = 0;
@@ -239,17 +208,17 @@ struct Lowest {
   }
   /// Takes in the opening elevation `i` of a card, whose characters' masks
   /// (bit k for character k) of blanks, points and digits are given.
-  void addOpeningMasked(const SectionCards& cards, int32_t i, unsigned blanks, unsigned dots,
-                        unsigned digits) {
+  void addOpeningMasked(const SectionCards& cards, int32_t i, unsigned blankBits, unsigned dotBits,
+                        unsigned digitBits) {
     // Plain when its text runs without blanks and the 6 characters shown
     // hold digits and at most one point.
-    unsigned filled = ~blanks & 0xFF;
+    unsigned filled = ~blankBits & 0xFF;
     int lead = std::countr_zero(filled | 0x100u);
     unsigned run = filled >> lead;
     unsigned shown = filled & (0x3Fu << lead);
-    unsigned shownDots = dots & shown;
-    if (filled == 0 || (run & (run + 1)) != 0 || (digits | dots) != filled || (digits & shown) == 0 ||
-        (shownDots & (shownDots - 1)) != 0)
+    unsigned shownDots = dotBits & shown;
+    if (filled == 0 || (run & (run + 1)) != 0 || (digitBits | dotBits) != filled ||
+        (digitBits & shown) == 0 || (shownDots & (shownDots - 1)) != 0)
       return addOther(cards, i);
     // The characters shown, right-justified, blanks read as zeros.
     int length = std::min(6, std::countr_one(run));
@@ -269,14 +238,14 @@ struct Lowest {
     }
   }
   /// Takes in elevation `i`, not an opening one, at place `slot` of its
-  /// card, whose characters' masks
-  /// (bit k for character k) of blanks, points and digits are given.
-  void addMasked(const SectionCards& cards, int32_t i, int slot, unsigned blanks, unsigned dots,
-                 unsigned digits) {
-    bool plain = (blanks | dots | digits) == 0xFF && digits != 0 && (blanks & (blanks + 1)) == 0 &&
-                 (dots & (dots - 1)) == 0;
+  /// card, whose characters' masks (bit k for character k) of blanks, points
+  /// and digits are given.
+  void addMasked(const SectionCards& cards, int32_t i, int slot, unsigned blankBits, unsigned dotBits,
+                 unsigned digitBits) {
+    bool plain = (blankBits | dotBits | digitBits) == 0xFF && digitBits != 0 &&
+                 (blankBits & (blankBits + 1)) == 0 && (dotBits & (dotBits - 1)) == 0;
     if (!plain) return addOther(cards, i);
-    int point = std::countr_zero(dots | 0x100u);
+    int point = std::countr_zero(dotBits | 0x100u);
     uint64_t key = swapBytes(loadField(cards.elev[i].data()) | 0x1010101010101010ULL);
     text[slot][point] = std::min(text[slot][point], key);
   }
@@ -296,7 +265,7 @@ void Lowest::addOther(const SectionCards& cards, int32_t i) {
     return;
   }
   float y = 0;
-  if (!(opening && plainOpeningElevation(cards.elev[i], y)) && !groundElevation(cards, i, y)) return;
+  if (!groundElevation(cards, i, y)) return;
   if (y < value) value = y;
   any = true;
 }

@@ -51,7 +51,8 @@ size_t byPrintf(char* out, const char* format, int decimals, double value) {
   int n = decimals < 0 ? std::snprintf(out, PRINTF_NUMBER_CAPACITY, format, value)
                        : std::snprintf(out, PRINTF_NUMBER_CAPACITY, format, decimals, value);
   if (n < 0) return 0;
-  return static_cast<size_t>(n) < PRINTF_NUMBER_CAPACITY ? static_cast<size_t>(n) : PRINTF_NUMBER_CAPACITY - 1;
+  size_t length = static_cast<size_t>(n);
+  return length < PRINTF_NUMBER_CAPACITY ? length : PRINTF_NUMBER_CAPACITY - 1;
 }
 
 }  // namespace

@@ -92,7 +92,10 @@ TEST(LowestElevation, RandomSectionsAgreeWithReadingEachPointSlowly) {
         if (k == point) text += '.';
         text += static_cast<char>('0' + (k == 0 && pick(3) != 0 ? 1 + pick(9) : pick(10)));
       }
-      if (pick(20) == 0) text.insert(static_cast<size_t>(pick(static_cast<int>(text.size()) + 1)), 1, " E+-"[pick(4)]);
+      if (pick(20) == 0) {
+        size_t at = static_cast<size_t>(pick(static_cast<int>(text.size()) + 1));
+        text.insert(at, 1, " E+-"[pick(4)]);
+      }
       if (text.size() > 8) text.resize(8);
       bool left = pick(6) == 0;
       f = BLANK_FIELD8;
