@@ -3,8 +3,8 @@
 // large buffers: the geometry input, the deck, the reach files and the console.
 
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -92,8 +92,8 @@ class OutputStream {
       writeAcrossBuffer(text);
     }
   }
-  /// Room for the next `size` characters (at most 4096), written in place and
-  /// then kept with advance(); null while no file is open.
+  /// Room for the next `size` characters (at most the buffer's 256 KiB),
+  /// written in place and then kept with advance(); null while no file is open.
   char* reserve(size_t size) {
     if (fd_ < 0) return nullptr;
     if (kBufferSize - used_ < size) drain();

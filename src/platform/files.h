@@ -34,8 +34,8 @@ int writeAll(int fd, const char* data, size_t size);
 int readAt(int fd, char* data, size_t size, int64_t offset, size_t& got);
 /// Writes all `size` bytes at byte `offset`.
 int writeAllAt(int fd, const char* data, size_t size, int64_t offset);
-/// Copies what `from` holds from its position to its end onto the end of
-/// `to` within the system, where the system can; `copied` is false when it
+/// Copies what `from` holds from its position to its end onto `to` at its
+/// position, within the system, where the system can; `copied` is false when it
 /// cannot (nothing was copied, and the caller copies through memory).
 int copyWithinSystem(int from, int to, bool& copied);
 /// Goes back to the first byte.
