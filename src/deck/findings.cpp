@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/numbers.h"
 #include "text/printfNumbers.h"
 
 namespace tolvane {
@@ -72,6 +73,11 @@ DetailText& DetailText::number(int64_t value) {
 DetailText& DetailText::amount(double value) {
   char digits[PRINTF_NUMBER_CAPACITY];
   return text({digits, formatSixDigits(value, digits)});
+}
+
+DetailText& DetailText::nodeType(std::string_view field) {
+  int32_t type = 0;
+  return readWholeIntegerField(field, type) ? number(type) : quoted(field);
 }
 
 std::string_view withoutBlanks(std::string_view text) {

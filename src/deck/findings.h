@@ -137,6 +137,9 @@ class DetailText {
   DetailText& number(int64_t value);
   /// Appends a difference of two decimal texts, as a decimal text.
   DetailText& amount(double value);
+  /// Appends a node header's type field (columns 24-25): its integer, or the
+  /// field in quotes when it is not an integer ("1,").
+  DetailText& nodeType(std::string_view field);
   std::string_view view() const { return {buffer_, length_}; }
   bool empty() const { return length_ == 0; }
 

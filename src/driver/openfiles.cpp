@@ -82,7 +82,7 @@ void explainCommandLine(const ATTACH_LIBRARY& attach, RunStop& stop) {
     LAST_NONBLANK(keyword, n);
     if (n == 0) continue;
     explainStop(stop, {"unrecognised keyword '", keyword.substr(0, static_cast<size_t>(n)),
-                       "'; the keywords are INPUT, OUTPUT and SORTREACHES; see tolvane --help"});
+                       "'; the keywords are INPUT, OUTPUT, SORTREACHES and REPORT; see tolvane --help"});
     return;
   }
 }

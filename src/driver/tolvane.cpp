@@ -1,6 +1,7 @@
 #include "driver/tolvane.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -67,7 +68,12 @@ constexpr std::string_view NODE_HEADER_KEY = "Type RM Length";
 constexpr std::string_view CULVERT_BANNER = "*  CULVERT NODE ENCOUNTERED AT RM=";
 constexpr std::string_view BRIDGE_BANNER = "*  BRIDGE NODE ENCOUNTERED AT RM=";
 
-enum NodeType { CROSS_SECTION_NODE = 1, CULVERT_NODE = 2, BRIDGE_NODE = 3 };
+enum NodeType : int32_t {
+  CROSS_SECTION_NODE = 1,
+  CULVERT_NODE = 2,
+  BRIDGE_NODE = 3,
+  NOT_AN_INTEGER_TYPE = INT32_MIN,  ///< columns 24-25 hold no whole integer
+};
 
 void writePendingSection(CONVERSION& c) {
   if (!c.pending) return;
@@ -137,6 +143,14 @@ std::string_view skippedNodeName(int32_t type) {
   }
 }
 
+/// The type of the node whose header line is in the line buffer: columns
+/// 24-25 as a whole integer. A field that is not one ("1," of a free-format
+/// header) is a type of its own, skipped like types 4 and above.
+int32_t nodeTypeOf(const LineBuffer& line) {
+  int32_t type = 0;
+  return readWholeIntegerField(line.columns(24, 25), type) ? type : NOT_AN_INTEGER_TYPE;
+}
+
 /// Counts a node the driver meets and tells what the deck leaves out of it.
 void noteNode(const CONVERSION& c, int32_t type) {
   const Findings& f = c.findings;
@@ -155,7 +169,7 @@ void noteNode(const CONVERSION& c, int32_t type) {
   f.note(FindingKind::NODE_SKIPPED, view(station),
          DetailText()
              .text("node of type ")
-             .number(type)
+             .nodeType(c.line.columns(24, 25))
              .text(skippedNodeName(type))
              .text(": not converted, its lines are skipped")
              .view());
@@ -163,7 +177,7 @@ void noteNode(const CONVERSION& c, int32_t type) {
 
 /// Converts the node whose header line is in the line buffer.
 LineOutcome convertNode(CONVERSION& c) {
-  int32_t type = readIntegerField(c.line.columns(24, 25));
+  int32_t type = nodeTypeOf(c.line);
   SECTION_RECORDS& r = c.records;
   int32_t status = 0;
   noteNode(c, type);

@@ -6,7 +6,6 @@
 #include "network/reachNames.h"
 #include "platform/errors.h"
 #include "platform/temporaryDirectory.h"
-#include "text/numbers.h"
 #include "text/reachKey.h"
 #include "text/stringUtils.h"
 
@@ -128,7 +127,7 @@ void PrePass::noteNodeBeforeFirstReach() {
   findings_.note(FindingKind::BEFORE_FIRST_REACH, view(station),
                  DetailText()
                      .text("node of type ")
-                     .number(readIntegerField(line_.columns(24, 25)))
+                     .nodeType(line_.columns(24, 25))
                      .text(" before the first reach key line: sorted mode writes reaches only, "
                            "so the deck does not carry it")
                      .view());

@@ -2,23 +2,29 @@
 
 namespace tolvane {
 
-int32_t readIntegerField(std::string_view field) {
-  int64_t value = 0;
+bool readWholeIntegerField(std::string_view field, int32_t& value) {
+  int64_t magnitude = 0;
   bool negative = false, signSeen = false, digitSeen = false;
   for (char c : field) {
     if (c == ' ') continue;
-    if (c == ',') break;
     if ((c == '-' || c == '+') && !signSeen && !digitSeen) {
       signSeen = true;
       negative = c == '-';
       continue;
     }
-    if (c < '0' || c > '9') return 0;
+    if (c < '0' || c > '9') return false;
     digitSeen = true;
-    value = value * 10 + (c - '0');
-    if (value > (negative ? -int64_t{INT32_MIN} : int64_t{INT32_MAX})) return 0;
+    magnitude = magnitude * 10 + (c - '0');
+    if (magnitude > (negative ? -int64_t{INT32_MIN} : int64_t{INT32_MAX})) return false;
   }
-  return static_cast<int32_t>(negative ? -value : value);
+  if (signSeen && !digitSeen) return false;
+  value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+int32_t readIntegerField(std::string_view field) {
+  int32_t value = 0;
+  return readWholeIntegerField(field.substr(0, field.find(',')), value) ? value : 0;
 }
 
 int32_t readCountAfter(std::string_view line, int separator) {

@@ -11,6 +11,12 @@ namespace tolvane {
 /// a field that is not an integer (letters, stray signs).
 int32_t readIntegerField(std::string_view field);
 
+/// Reads a fixed-width field that must be an integer as a whole: after its
+/// blanks are removed, an optional sign and digits (all blank reads 0). False
+/// for anything else, "1," and "1." included: a comma ends a field early in
+/// counts, modes and flags only.
+bool readWholeIntegerField(std::string_view field, int32_t& value);
+
 /// Reads the three characters after the 1-based position `separator` of the
 /// line as an integer field (0 when separator is 0 or at the end of the line).
 int32_t readCountAfter(std::string_view line, int separator);

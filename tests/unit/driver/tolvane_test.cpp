@@ -37,20 +37,24 @@ struct Outcome {
   int status;
   std::string console;
   std::string deck;
+  std::string report;
 };
 
-/// Runs one conversion in-process on the geometry text.
-Outcome convert(const std::string& geometry, bool sorted) {
-  TempFile input(geometry), deck, console;
+/// Runs one conversion in-process on the geometry text, with a report when
+/// asked.
+Outcome convert(const std::string& geometry, bool sorted, bool withReport = false) {
+  TempFile input(geometry), deck, console, report;
   std::string in = "INPUT=" + input.path(), out = "OUTPUT=" + deck.path();
+  std::string r = "REPORT=" + report.path();
   std::vector<const char*> args = {in.c_str(), out.c_str()};
+  if (withReport) args.push_back(r.c_str());
   if (sorted) args.push_back("SORTREACHES=YES");
   int consoleFd = ::open(console.path().c_str(), O_WRONLY | O_TRUNC);
   int devNull = ::open("/dev/null", O_RDONLY);
   int status = runTolvane(args, consoleFd, devNull, devNull);
   ::close(consoleFd);
   ::close(devNull);
-  return {status, console.contents(), deck.contents()};
+  return {status, console.contents(), deck.contents(), report.contents()};
 }
 
 TEST(Conversion, RepeatedRunsInOneProcessGiveTheSameDeck) {
@@ -72,6 +76,25 @@ TEST(Conversion, SortedModeRenumbersReachesByTheNumberInTheirNames) {
   // Creek 1's UB card.
   EXPECT_NE(sorted.deck.find("UB     2\n"), std::string::npos);
   EXPECT_NE(unsorted.deck.find("UB     1\n"), std::string::npos);
+}
+
+TEST(Conversion, ANodeTypeThatIsNotAWholeIntegerIsSkippedAndTold) {
+  // Old free-format headers put a comma or a point in columns 24-25.
+  std::string geometry = kGeometry;
+  geometry.insert(geometry.find("River Reach=Creek 1"),
+                  "Type RM Length L Ch R =1,0.5682  ,,100,,0,0,0\n"
+                  "#Sta/Elev= 1 \n"
+                  "       0    20.5\n"
+                  "Exp/Cntr=0.3,0.1\n"
+                  "Type RM Length L Ch R =1.,0.4    ,,100,,0,0,0\n"
+                  "Exp/Cntr=0.3,0.1\n");
+  for (bool sorted : {false, true}) {
+    Outcome run = convert(geometry, sorted, true);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.deck, convert(kGeometry, sorted).deck);
+    EXPECT_NE(run.report.find("node of type &quot;1,&quot;: not converted"), std::string::npos);
+    EXPECT_NE(run.report.find("node of type &quot;1.&quot;: not converted"), std::string::npos);
+  }
 }
 
 TEST(Conversion, AStopReturnsItsStatusEndsWithTheStopLineAndExplainsItselfOnItsOwnStream) {

@@ -38,6 +38,20 @@ TEST(ReadIntegerField, ReadsTheWholeRangeOfA32BitInteger) {
   EXPECT_EQ(readIntegerField("99999999999999999999999"), 0);
 }
 
+TEST(ReadWholeIntegerField, TakesOnlyASignAndDigitsBetweenBlanks) {
+  int32_t value = -5;
+  EXPECT_TRUE(readWholeIntegerField(" 1", value));
+  EXPECT_EQ(value, 1);
+  EXPECT_TRUE(readWholeIntegerField("- 3", value));
+  EXPECT_EQ(value, -3);
+  EXPECT_TRUE(readWholeIntegerField("  ", value));
+  EXPECT_EQ(value, 0);
+  value = 7;
+  for (const char* field : {"1,", "1.", ",1", "-", "+ ", "1a", "2147483648"})
+    EXPECT_FALSE(readWholeIntegerField(field, value)) << field;
+  EXPECT_EQ(value, 7);
+}
+
 TEST(ReadCountAfter, ReadsTheThreeCharactersAfterTheSeparator) {
   EXPECT_EQ(readCountAfter("#Sta/Elev= 12 ", 10), 12);
   EXPECT_EQ(readCountAfter("#Mann= 3 , 0", 6), 3);
