@@ -92,17 +92,21 @@ bool decimalValue(std::string_view text, double& value) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  // At most this many digits are gathered into an integer: a double holds
+  // them exactly, and an int64_t could not hold more than 18 of them. A longer
+  // number is left to strtod.
+  constexpr int kExactDigits = 15;
   int digits = 0;
   int decimals = 0;
   int64_t mantissa = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-    mantissa = mantissa * 10 + (text[i] - '0');
+    if (digits < kExactDigits) mantissa = mantissa * 10 + (text[i] - '0');
   if (i < text.size() && text[i] == '.') {
     for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits, ++decimals)
-      mantissa = mantissa * 10 + (text[i] - '0');
+      if (digits < kExactDigits) mantissa = mantissa * 10 + (text[i] - '0');
   }
   if (digits == 0) return false;
-  if (i == text.size() && digits <= 15) {
+  if (i == text.size() && digits <= kExactDigits) {
     // The digits as an integer divided by an exact power of ten: rounded as
     // correctly as the library would round the text.
     static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,

@@ -20,6 +20,9 @@ namespace {
 bool shortNumber(std::string_view text, float& value) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
   size_t i = 0, n = text.size();
+  // Eight characters hold at most eight digits, which the mantissa holds
+  // exactly; anything longer goes to the full reading.
+  if (n > 8) n = 0;
   while (i < n && text[i] == ' ') ++i;
   bool negative = i < n && text[i] == '-';
   if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
@@ -38,7 +41,7 @@ bool shortNumber(std::string_view text, float& value) {
     }
   }
   while (i < n && text[i] == ' ') ++i;
-  if (i == n && digits > 0 && n <= 8) {
+  if (i == n && digits > 0) {
     double magnitude = static_cast<double>(mantissa) / kPowers[decimals > 0 ? decimals : 0];
     value = static_cast<float>(negative ? -magnitude : magnitude);
     return true;
