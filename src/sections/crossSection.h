@@ -44,6 +44,8 @@ struct N_VALUE_SET {
   int32_t COUNT = 0;
   FIELD8 END_STA[N_VALUE_CAPACITY];
   FIELD8 N_VALUE[N_VALUE_CAPACITY];
+  /// Three-value form: the station where each of the three values starts.
+  FIELD8 START_STA[3] = {BLANK_FIELD8, BLANK_FIELD8, BLANK_FIELD8};
 };
 
 /// Ineffective flow areas or blocked obstructions, left and right.

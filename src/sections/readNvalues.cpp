@@ -45,7 +45,8 @@ void readVaryingValues(InputStream& in, OutputStream& out, LineBuffer& line, int
 }
 
 /// The three-value form: one value line, whatever the count, giving the left
-/// overbank, channel and right overbank values in fields 2, 5 and 8.
+/// overbank, channel and right overbank values in fields 2, 5 and 8, and the
+/// stations where they start in fields 1, 4 and 7.
 void readThreeValues(InputStream& in, LineBuffer& line, int32_t count, N_VALUE_SET& nValues,
                      int32_t& status) {
   nValues.COUNT = count;
@@ -58,6 +59,9 @@ void readThreeValues(InputStream& in, LineBuffer& line, int32_t count, N_VALUE_S
   nValues.N_VALUE[0] = valueField(line, 2);
   nValues.N_VALUE[1] = valueField(line, 5);
   nValues.N_VALUE[2] = valueField(line, 8);
+  nValues.START_STA[0] = valueField(line, 1);
+  nValues.START_STA[1] = valueField(line, 4);
+  nValues.START_STA[2] = valueField(line, 7);
 }
 
 }  // namespace

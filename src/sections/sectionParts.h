@@ -74,10 +74,11 @@ inline int firstOf(const LineBuffer& line, char c) {
 // ---- writing ---------------------------------------------------------------
 
 /// Writes the roughness cards: the KH comment block, NH cards, one NC card, or
-/// the "No N Values" block.
+/// the "No N Values" block. One or two values of the three-value form go to
+/// the subsections by station: the section's first ground station and banks.
 /// Field 1 of a continuation NH card cut short is told to `findings`.
-void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
-                    const Findings& findings);
+void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION& section,
+                    const FIELD8& station, const Findings& findings);
 
 /// Writes the interpolation comment block (blanking the first "*" of RM) if
 /// RM holds a "*", then the X1 card.

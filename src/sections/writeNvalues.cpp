@@ -67,26 +67,59 @@ void writeNh(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& statio
                 (2 * count) / 10);
 }
 
+/// Reads a station as a decimal number; false when it is blank or none.
+bool stationNumber(const FIELD8& station, DECIMAL_TEXT& number) {
+  return parseDecimalText(trimmed(station), number);
+}
+
+/// Which of one or two n values is in force where the left overbank (the
+/// first ground station), the channel (the left bank) and the right overbank
+/// (the right bank) start: the value of the last start station not beyond
+/// that station, or the first value when it lies before them all. The
+/// geometry file leaves out a subsection of no width, so the values cannot
+/// be taken by position. False when a station involved is not a number.
+bool valuesByStation(const N_VALUE_SET& nValues, const CROSS_SECTION& section,
+                     int (&inForce)[3]) {
+  if (nValues.COUNT != 1 && nValues.COUNT != 2) return false;
+  if (section.GROUND.NPTS < 1) return false;
+  DECIMAL_TEXT starts[2];
+  for (int i = 0; i < nValues.COUNT; ++i)
+    if (!stationNumber(nValues.START_STA[i], starts[i])) return false;
+  const FIELD8* subsectionStarts[3] = {&section.GROUND.STA[0], &section.BANK_LEFT,
+                                       &section.BANK_RIGHT};
+  for (int k = 0; k < 3; ++k) {
+    DECIMAL_TEXT station;
+    if (!stationNumber(*subsectionStarts[k], station)) return false;
+    inForce[k] = 0;
+    for (int i = 0; i < nValues.COUNT; ++i)
+      if (compareDecimalTexts(starts[i], station) <= 0) inForce[k] = i;
+  }
+  return true;
+}
+
 /// One NC card: left overbank (its last six characters), right overbank,
-/// channel.
-void writeNc(OutputStream& out, const N_VALUE_SET& nValues) {
+/// channel. Three values are taken in their order; one or two are placed by
+/// station where the stations allow it.
+void writeNc(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION& section) {
+  int value[3] = {0, 1, 2};  // left overbank, channel, right overbank
+  valuesByStation(nValues, section, value);
   CardLine nc("NC");
-  nc.text(view(nValues.N_VALUE[0]).substr(2), FIELD1_WIDTH)
-      .text(view(nValues.N_VALUE[2]), FIELD_WIDTH)
-      .text(view(nValues.N_VALUE[1]), FIELD_WIDTH)
+  nc.text(view(nValues.N_VALUE[value[0]]).substr(2), FIELD1_WIDTH)
+      .text(view(nValues.N_VALUE[value[2]]), FIELD_WIDTH)
+      .text(view(nValues.N_VALUE[value[1]]), FIELD_WIDTH)
       .writeTo(out);
 }
 
 }  // namespace
 
-void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
-                    const Findings& findings) {
+void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION& section,
+                    const FIELD8& station, const Findings& findings) {
   if (nValues.KH_FLAG == 1)
     writeBlankNc(out, "KH DATA NOT SUPPORTED IN MAVO. REPLACED WITH BLANK NC RECORD");
   else if (nValues.MODE != 0)
     writeNh(out, nValues, station, findings);
   else if (nValues.COUNT != 0)
-    writeNc(out, nValues);
+    writeNc(out, nValues, section);
   else
     writeBlankNc(out,
                  "No N Values defined for this section in BEK data, "

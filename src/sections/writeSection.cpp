@@ -43,7 +43,7 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
   const Findings& cardCuts = role == SectionRole::SECTION ? findings : none;
   const Findings& numberCut =
       role == SectionRole::SECTION || role == SectionRole::UPSTREAM_FACE ? findings : none;
-  WRITE_N_VALUES(out, nValues, station, cardCuts);
+  WRITE_N_VALUES(out, nValues, section, station, cardCuts);
   WRITE_X1(out, section, numberCut);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
   if (lid.COUNT > 0) WRITE_LID(out, lid);

@@ -239,6 +239,9 @@ TEST_F(ReadSection, ThreeNValuesComeFromFieldsTwoFiveAndEight) {
   EXPECT_EQ(view(n.N_VALUE[0]), "     .06");
   EXPECT_EQ(view(n.N_VALUE[1]), "    .035");
   EXPECT_EQ(view(n.N_VALUE[2]), "     .06");
+  EXPECT_EQ(view(n.START_STA[0]), "       0");
+  EXPECT_EQ(view(n.START_STA[1]), "     200");
+  EXPECT_EQ(view(n.START_STA[2]), "     400");
 }
 
 TEST_F(ReadSection, VaryingNValuesKeepTheStationWhereEachEnds) {

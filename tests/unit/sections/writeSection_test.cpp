@@ -16,7 +16,8 @@ class WriteSection : public SectionTest {
  protected:
   std::string writeNValues() {
     OutputFile out;
-    WRITE_N_VALUES(out.stream(), records.nValues, records.section.RM, Findings());
+    WRITE_N_VALUES(out.stream(), records.nValues, records.section, records.section.RM,
+                   Findings());
     return out.contents();
   }
   std::string writeX1() {
@@ -66,6 +67,75 @@ TEST_F(WriteSection, ThreeNValuesGoLeftRightChannel) {
   // Field 1 takes characters 3-8 of the left value.
   records.nValues.N_VALUE[0] = makeField8("0.065432");
   EXPECT_EQ(writeNValues(), "NC065432     .07    .035\n");
+}
+
+class OneOrTwoNValues : public WriteSection {
+ protected:
+  /// A section from station 0 to 40 with banks `left` and `right` and the n
+  /// values of a three-value line: start station and value, one or two of them.
+  void setSection(std::string_view left, std::string_view right,
+                  std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+    GROUND_PROFILE& ground = records.section.GROUND;
+    ground.NPTS = 3;
+    ground.STA[0] = right8("0");
+    ground.STA[1] = right8("20");
+    ground.STA[2] = right8("40");
+    records.section.BANK_LEFT = right8(left);
+    records.section.BANK_RIGHT = right8(right);
+    N_VALUE_SET& n = records.nValues;
+    n.COUNT = static_cast<int32_t>(values.size());
+    int i = 0;
+    for (auto [start, value] : values) {
+      n.START_STA[i] = right8(start);
+      n.N_VALUE[i++] = right8(value);
+    }
+  }
+};
+
+TEST_F(OneOrTwoNValues, GoToTheSubsectionsWhereTheyStart) {
+  // No left overbank: the first value starts at the left bank, the second at
+  // the right bank.
+  setSection("0", "470.02", {{"0", ".02"}, {"470.02", ".023"}});
+  EXPECT_EQ(writeNValues(), "NC   .02    .023     .02\n");
+  // Both start after the left bank: the first value is in force before it,
+  // and still at the right bank.
+  setSection("10", "30", {{"20", ".07"}, {"35", ".05"}});
+  EXPECT_EQ(writeNValues(), "NC   .07     .07     .07\n");
+  // Stations are compared as numbers, not as texts.
+  setSection("9.5", "10", {{"0", ".04"}, {"1e1", ".03"}});
+  EXPECT_EQ(writeNValues(), "NC   .04     .03     .04\n");
+  // One value fills all three fields.
+  records.nValues.N_VALUE[1] = BLANK_FIELD8;
+  setSection("10", "30", {{"0", ".035"}});
+  EXPECT_EQ(writeNValues(), "NC  .035    .035    .035\n");
+}
+
+TEST_F(OneOrTwoNValues, StayInTheirPositionsWhenAStationIsNoNumber) {
+  const std::string byPosition = "NC   .02            .023\n";
+  setSection("", "", {{"0", ".02"}, {"470.02", ".023"}});  // a blank bank line
+  EXPECT_EQ(writeNValues(), byPosition);
+  setSection("0", "470.02", {{"0", ".02"}, {"RIGHT", ".023"}});
+  EXPECT_EQ(writeNValues(), byPosition);
+  setSection("0", "470.02", {{"0", ".02"}, {"470.02", ".023"}});
+  records.section.GROUND.STA[0] = right8("4 0");
+  EXPECT_EQ(writeNValues(), byPosition);
+  records.section.GROUND.NPTS = 0;
+  EXPECT_EQ(writeNValues(), byPosition);
+}
+
+TEST_F(WriteSection, ThreeNValuesStayInTheirPositionsWhereverTheyStart) {
+  records.section.GROUND.NPTS = 1;
+  records.section.GROUND.STA[0] = right8("0");
+  records.section.BANK_LEFT = right8("0");
+  records.section.BANK_RIGHT = right8("10");
+  records.nValues.COUNT = 3;
+  const char* starts[3] = {"0", "10", "20"};
+  const char* values[3] = {".06", ".035", ".07"};
+  for (int i = 0; i < 3; ++i) {
+    records.nValues.START_STA[i] = right8(starts[i]);
+    records.nValues.N_VALUE[i] = right8(values[i]);
+  }
+  EXPECT_EQ(writeNValues(), "NC   .06     .07    .035\n");
 }
 
 TEST_F(WriteSection, KhDataGiveACommentBlockAndABlankNcCard) {
