@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
+#include "text/printfNumbers.h"
 #include "text/stringUtils.h"
 
 namespace tolvane {
@@ -43,12 +43,12 @@ void MAKE_STRING_FROM_REAL(float x, FIELD8& text) {
   if (!std::isfinite(x)) return;
   // Fewer decimals until the value fits: a sign, or rounding up to the next
   // power of ten, can need one column more than the magnitude test allowed.
-  char digits[64];
+  char digits[PRINTF_NUMBER_CAPACITY];
   for (; decimals >= 0; --decimals) {
-    int length = std::snprintf(digits, sizeof digits, "%.*f", decimals, static_cast<double>(x));
+    size_t length = formatFixed(static_cast<double>(x), decimals, digits);
     if (length > 0 && length <= 8) {
       text.fill(' ');
-      std::memcpy(text.data() + 8 - length, digits, static_cast<size_t>(length));
+      std::memcpy(text.data() + 8 - length, digits, length);
       return;
     }
   }

@@ -10,6 +10,10 @@ namespace tolvane {
 namespace {
 
 constexpr size_t kInputBufferSize = 1 << 20;
+/// Characters after the data read that a line's copy may read (and drop), kept
+/// blank: every line is then copied into the line buffer in one fixed-length
+/// pass.
+constexpr size_t kInputSlack = LINE_WIDTH;
 
 }  // namespace
 
@@ -35,7 +39,7 @@ int InputStream::open(const char* path) {
 void InputStream::adopt(int fd) {
   close();
   name_[0] = '\0';
-  if (!buffer_) buffer_.reset(new char[kInputBufferSize]);
+  if (!buffer_) buffer_.reset(new char[kInputBufferSize + kInputSlack]);
   fd_ = fd;
   error_ = 0;
   atEnd_ = false;
@@ -44,7 +48,7 @@ void InputStream::adopt(int fd) {
 }
 
 bool InputStream::take(LineBuffer& line, const char* text, size_t length) {
-  line.assign({text, length});
+  line.assignFromWide(text, length);
   ++lineNumber_;
   return true;
 }
@@ -68,6 +72,7 @@ bool InputStream::fill() {
     return false;
   }
   end_ += got;
+  std::memset(buffer_.get() + end_, ' ', kInputSlack);
   return true;
 }
 

@@ -2,6 +2,8 @@
 // Fixed-length, blank-padded texts: the 8-column number field and the input line.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -54,6 +56,18 @@ struct LineBuffer {
   bool has(std::string_view key) const { return find(key) != 0; }
   /// Fills the buffer from `data` (cut at 132 columns, blank-padded).
   void assign(std::string_view data);
+  /// The same as assign({data, size}) for a `data` that may be read for 132
+  /// characters whatever `size` is (the characters after `size` are not used):
+  /// copies and pads in one pass of fixed length, without a branch on the size.
+  void assignFromWide(const char* data, size_t size) {
+    uint8_t n = static_cast<uint8_t>(size < LINE_WIDTH ? size : LINE_WIDTH);
+    for (uint8_t i = 0; i < LINE_WIDTH; ++i) {
+      char c = data[i];
+      text[i] = i < n ? c : ' ';
+    }
+    length = n;
+    cut = size > LINE_WIDTH;
+  }
 };
 
 }  // namespace tolvane

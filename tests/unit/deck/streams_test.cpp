@@ -39,7 +39,31 @@ TEST(InputStream, PadsShortLinesAndCutsLongOnesAt132Columns) {
   ASSERT_TRUE(file.stream().readLine(line));
   EXPECT_EQ(line.view(), std::string(132, 'x'));
   ASSERT_TRUE(file.stream().readLine(line));
-  EXPECT_EQ(line.columns(1, 4), "next");
+  EXPECT_EQ(line.view(), "next" + std::string(128, ' '));
+  EXPECT_FALSE(file.stream().readLine(line));
+}
+
+// A line is copied with whatever follows it in the read buffer and padded in
+// the same pass: nothing of a longer line before it, of the line after it or
+// of the end of the data read may show through.
+TEST(InputStream, EveryLineIsBlankPaddedWhateverSurroundsIt) {
+  std::string full(132, 'f'), over(133, 'o');
+  InputFile file(full + "\n" + over + "\r\nab\n" + std::string(131, 'z') + "\r\nend");
+  LineBuffer line;
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), full);
+  EXPECT_FALSE(line.cut);
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), std::string(132, 'o'));
+  EXPECT_TRUE(line.cut);
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), "ab" + std::string(130, ' '));
+  EXPECT_EQ(line.length, 2);
+  EXPECT_FALSE(line.cut);
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), std::string(131, 'z') + " ");
+  ASSERT_TRUE(file.stream().readLine(line));
+  EXPECT_EQ(line.view(), "end" + std::string(129, ' '));
   EXPECT_FALSE(file.stream().readLine(line));
 }
 
