@@ -439,7 +439,7 @@ std::string_view writeUpstreamSection(OutputStream& out, CROSS_SECTION& section,
     if (*remaining[i] < SHORTEST_LENGTH) *remaining[i] = SHORTEST_LENGTH;
   }
   lengths.writeTexts();
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings,
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, bridge.fit, findings,
                 bridge.upstreamWritten ? SectionRole::REPEATED_SECTION : SectionRole::SECTION);
   return READ_OK;
 }
@@ -484,6 +484,7 @@ void clearBridgeConverter(BRIDGE_CONVERTER& bridge) {
   bridge.remainingRight = 0;
   bridge.classes = CHAR_CLASS_TABLE{};
   bridge.upstreamWritten = false;
+  bridge.fit = Field1Fit::CUT;
 }
 
 bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, LineBuffer& line,
@@ -528,8 +529,8 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   lengths.restore(lengthsAsRead);
   lengths.writeTexts();
   section.RM = bridge.BRIDGE_RM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.UPSTREAM_DECK, findings,
-                SectionRole::UPSTREAM_FACE);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.UPSTREAM_DECK, bridge.fit,
+                findings, SectionRole::UPSTREAM_FACE);
 
   if (end != BlockEnd::NEXT_NODE) {
     // The bridge ends its reach: there is no section below it to carry the
@@ -558,13 +559,14 @@ bool READ_BRIDGE(InputStream& in, OutputStream& out, OutputStream& console, Line
   section.LENGTH_RIGHT_VALUE = bridge.remainingRight;
   lengths.writeTexts();
   section.RM = bridge.BRIDGE_RM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.DOWNSTREAM_DECK, findings,
-                SectionRole::DOWNSTREAM_FACE);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, bridge.DOWNSTREAM_DECK, bridge.fit,
+                findings, SectionRole::DOWNSTREAM_FACE);
 
   // The downstream section itself, as read.
   lengths.restore(downstreamLengths);
   section.RM = downstreamRM;
-  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, findings, SectionRole::SECTION);
+  WRITE_SECTION(out, section, INEFFECTIVE, BLOCKED, nValues, lid, bridge.fit, findings,
+                SectionRole::SECTION);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // A bridge node: the section before it, the two bridge faces with the deck
 // as their lids, and the section after it.
 
+#include "deck/cards.h"
 #include "deck/findings.h"
 #include "deck/stop.h"
 #include "deck/streams.h"
@@ -27,6 +28,8 @@ struct BRIDGE_CONVERTER {
   /// Set by the caller before each bridge: the section before the bridge is
   /// already in the deck, so writing it again repeats it.
   bool upstreamWritten = false;
+  /// Set by the caller for the run: how the sections fit values into field 1.
+  Field1Fit fit = Field1Fit::CUT;
 };
 
 /// Sets the converter to its start state.

@@ -16,6 +16,12 @@ inline constexpr int FIELD1_WIDTH = 6;
 /// Width of fields 2 to 10 of a card.
 inline constexpr int FIELD_WIDTH = 8;
 
+/// How a value longer than field 1 is fitted into its 6 columns.
+enum class Field1Fit : uint8_t {
+  CUT,    ///< its first 6 characters
+  ROUND,  ///< a plain decimal rounded to the most decimals that fit
+};
+
 /// One card (or comment line) assembled left to right, then written whole.
 class CardLine {
  public:

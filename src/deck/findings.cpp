@@ -50,6 +50,12 @@ constexpr KindText kKinds[FINDING_KIND_COUNT] = {
 
 std::string_view findingName(FindingKind kind) { return kKinds[static_cast<int>(kind)].name; }
 
+std::string_view findingName(FindingKind kind, Field1Fit fit) {
+  if (fit == Field1Fit::ROUND && kind == FindingKind::GR_ELEVATION_CUT) return "gr-elevation-rounded";
+  if (fit == Field1Fit::ROUND && kind == FindingKind::NH_FIELD_CUT) return "nh-field-rounded";
+  return findingName(kind);
+}
+
 bool findingIsChange(FindingKind kind) { return kKinds[static_cast<int>(kind)].change; }
 
 DetailText& DetailText::text(std::string_view item) {

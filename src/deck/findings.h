@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "deck/cards.h"
 #include "text/field8.h"
 
 namespace tolvane {
@@ -45,6 +46,9 @@ inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::RUN_STOP
 
 /// The name a finding row carries ("gr-elevation-cut", ...).
 std::string_view findingName(FindingKind kind);
+/// The name under a fit: rounding, the two kinds of field 1 are
+/// "gr-elevation-rounded" and "nh-field-rounded".
+std::string_view findingName(FindingKind kind, Field1Fit fit);
 /// True when the deck carries the item altered; false when it does not carry it.
 bool findingIsChange(FindingKind kind);
 

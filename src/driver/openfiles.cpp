@@ -53,8 +53,8 @@ struct Quoted {
 };
 
 constexpr std::string_view USAGE =
-    "usage: tolvane INPUT=geometry-file [OUTPUT=deck] [SORTREACHES=YES|NO] [REPORT=file]; "
-    "see tolvane --help";
+    "usage: tolvane INPUT=geometry-file [OUTPUT=deck] [SORTREACHES=YES|NO] [REPORT=file] "
+    "[FIT=CUT|ROUND]; see tolvane --help";
 constexpr std::string_view NAME_LIMIT_HINT =
     " is longer than 32 characters; the limit counts the folders too: run in the file's folder";
 
@@ -82,7 +82,7 @@ void explainCommandLine(const ATTACH_LIBRARY& attach, RunStop& stop) {
     LAST_NONBLANK(keyword, n);
     if (n == 0) continue;
     explainStop(stop, {"unrecognised keyword '", keyword.substr(0, static_cast<size_t>(n)),
-                       "'; the keywords are INPUT, OUTPUT, SORTREACHES and REPORT; see tolvane --help"});
+                       "'; the keywords are INPUT, OUTPUT, SORTREACHES, REPORT and FIT; see tolvane --help"});
     return;
   }
 }
@@ -108,6 +108,40 @@ bool reportClashes(const char* reportPath, const char* inputPath, const char* ou
          platform::sameFile(inputPath, reportPath) || platform::sameFile(outputPath, reportPath);
 }
 
+/// True when `value` is `word` in any case, trailing blanks aside.
+bool sameWordInAnyCase(std::string_view value, std::string_view word) {
+  value = value.substr(0, value.find_last_not_of(' ') + 1);
+  if (value.size() != word.size()) return false;
+  for (size_t i = 0; i < word.size(); ++i) {
+    char c = value[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != word[i]) return false;
+  }
+  return true;
+}
+
+/// Reads the FIT value: CUT or ROUND, in any case. Any other value, or one
+/// the command-line library refused, stops the run with its console line.
+bool readFit(OutputStream& console, int32_t status, const NameText& value, Field1Fit& fit,
+             RunStop& stop) {
+  if (usable(status) && sameWordInAnyCase(view(value), "CUT")) {
+    fit = Field1Fit::CUT;
+    return true;
+  }
+  if (usable(status) && sameWordInAnyCase(view(value), "ROUND")) {
+    fit = Field1Fit::ROUND;
+    return true;
+  }
+  int n = 0;
+  LAST_NONBLANK(view(value), n);
+  std::string_view shown = view(value).substr(0, static_cast<size_t>(n));
+  FreeLine().text("UNRECOGNIZED FIT VALUE - ").text(shown).writeTo(console);
+  explainStop(stop, {"FIT value ", Quoted(value, status == VALUE_TOO_LONG).view(),
+                     " is neither CUT nor ROUND; FIT=CUT (the default) cuts values to the 6 "
+                     "columns of field 1, FIT=ROUND rounds them"});
+  return stopRun(stop, 1);
+}
+
 /// Sorting is off when the value holds "NO" or "no" anywhere.
 bool sortRequested(int32_t status, const NameText& value) {
   if (!usable(status)) return false;
@@ -118,19 +152,21 @@ bool sortRequested(int32_t status, const NameText& value) {
 }  // namespace
 
 bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
-               OutputStream& console, bool& sorted, DECK_FILE& deck, RunStop& stop,
-               RunFiles& files, ConversionReport& report) {
+               OutputStream& console, bool& sorted, Field1Fit& fit, DECK_FILE& deck,
+               RunStop& stop, RunFiles& files, ConversionReport& report) {
   NameText& inputName = files.input;
   NameText& outputName = files.output;
   NameText& reportName = files.report;
   NameText sortValue;
-  int32_t inputStatus = 0, outputStatus = 0, sortStatus = 0, reportStatus = 0;
+  NameText fitValue;
+  int32_t inputStatus = 0, outputStatus = 0, sortStatus = 0, reportStatus = 0, fitStatus = 0;
   // With "NOP" declarations ATTACH stops the run only for a command line
   // with more "=" signs than the substitution table holds.
   if (!ATTACH(attach, 0, "INPUT", " ", "NOP", inputName, inputStatus, stop) ||
       !ATTACH(attach, 0, "OUTPUT", "MAVO.CS", "NOP", outputName, outputStatus, stop) ||
       !ATTACH(attach, 0, "SORTREACHES", "NO", "NOP", sortValue, sortStatus, stop) ||
-      !ATTACH(attach, 0, "REPORT", " ", "NOP", reportName, reportStatus, stop)) {
+      !ATTACH(attach, 0, "REPORT", " ", "NOP", reportName, reportStatus, stop) ||
+      !ATTACH(attach, 0, "FIT", "CUT", "NOP", fitValue, fitStatus, stop)) {
     explainStop(stop, {"more than 40 keyword=value pairs on the command line; give each "
                        "keyword once"});
     return false;
@@ -139,6 +175,7 @@ bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
     if (stop.status != 0) explainCommandLine(attach, stop);
     return false;
   }
+  if (!readFit(console, fitStatus, fitValue, fit, stop)) return false;
 
   if (usable(inputStatus) && isBlank(view(inputName))) {
     explainStop(stop, {"no input file given; ", USAGE});

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "attach/attach.h"
+#include "deck/cards.h"
 #include "deck/deckFile.h"
 #include "deck/stop.h"
 #include "deck/streams.h"
@@ -23,15 +24,16 @@ struct RunFiles {
   NameText report;  ///< blank: no report
 };
 
-/// Declares INPUT, OUTPUT, SORTREACHES and REPORT, vets the command line,
-/// opens the geometry file, creates the report (when one is named) and the
-/// deck (see openDeckFile), and sets the sort flag. A report that cannot be
-/// created, or that names the input or the deck, stops the run before the
-/// deck is touched. Returns false when the run stopped (its messages are on
-/// the console, its explanation in `stop`); `report` is open from the moment
-/// it was created.
+/// Declares INPUT, OUTPUT, SORTREACHES, REPORT and FIT, vets the command
+/// line and the fit (a FIT value other than CUT or ROUND, in any case, stops
+/// the run before any file is opened), opens the geometry file, creates the
+/// report (when one is named) and the deck (see openDeckFile), and sets the
+/// sort flag and the fit. A report that cannot be created, or that names the
+/// input or the deck, stops the run before the deck is touched. Returns false
+/// when the run stopped (its messages are on the console, its explanation in
+/// `stop`); `report` is open from the moment it was created.
 bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
-               OutputStream& console, bool& sorted, DECK_FILE& deck, RunStop& stop,
-               RunFiles& files, ConversionReport& report);
+               OutputStream& console, bool& sorted, Field1Fit& fit, DECK_FILE& deck,
+               RunStop& stop, RunFiles& files, ConversionReport& report);
 
 }  // namespace tolvane

@@ -43,6 +43,7 @@ struct CONVERSION {
   OutputStream scratch;
   DECK_FILE deck;
   bool sorted = false;
+  Field1Fit fit = Field1Fit::CUT;
   REACH_TABLE reaches;
   JUNCTION_TABLE junctions;
   REACH_FILES reachFiles;
@@ -78,8 +79,8 @@ enum NodeType : int32_t {
 void writePendingSection(CONVERSION& c) {
   if (!c.pending) return;
   SECTION_RECORDS& r = c.records;
-  WRITE_SECTION(c.output, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid, c.findings,
-                SectionRole::SECTION);
+  WRITE_SECTION(c.output, r.section, r.INEFFECTIVE, r.BLOCKED, r.nValues, r.lid, c.fit,
+                c.findings, SectionRole::SECTION);
   c.pending = false;
 }
 
@@ -320,13 +321,14 @@ void beginReport(CONVERSION& c) {
     std::string_view v(text.data(), text.size());
     return v.substr(0, v.find_last_not_of(' ') + 1);
   };
-  c.report.begin({name(c.files.input), name(c.files.output), c.sorted, PROGRAM_VERSION});
+  c.report.begin({name(c.files.input), name(c.files.output), c.sorted, c.fit, PROGRAM_VERSION});
   c.report.setNetwork(c.reaches, c.junctions);
 }
 
 void TOLVANE(CONVERSION& c) {
-  bool opened = OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.deck, c.stop,
-                          c.files, c.report);
+  bool opened = OPENFILES(c.attach, c.input, c.output, c.console, c.sorted, c.fit, c.deck,
+                          c.stop, c.files, c.report);
+  c.bridge.fit = c.fit;
   beginReport(c);
   if (!opened) return;
   copyStreamName(c.input.name(), c.inputName);

@@ -118,6 +118,7 @@ struct ConversionReport::Tables {
   char input[33] = {};
   char deck[33] = {};
   bool sorted = false;
+  Field1Fit fit = Field1Fit::CUT;
 
   int64_t kinds[FINDING_KIND_COUNT] = {};
   int64_t tallies[TALLY_COUNT] = {};
@@ -187,6 +188,7 @@ int64_t ConversionReport::changedCount() const {
 }
 
 void ConversionReport::begin(const ReportHeader& header) {
+  t_->fit = header.fit;
   OutputStream& o = file_;
   o.write("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n");
   o.write("<meta charset=\"utf-8\"/>\n<title>Conversion report: ");
@@ -204,6 +206,11 @@ void ConversionReport::begin(const ReportHeader& header) {
   row("Input", header.input);
   row("Deck", header.deck);
   row("Mode", header.sorted ? "sorted (SORTREACHES on)" : "unsorted (input order)");
+  row("Field 1", header.fit == Field1Fit::ROUND
+                     ? "rounded (FIT=ROUND): a number longer than the 6 columns of field 1 is "
+                       "rounded to the most decimals that fit"
+                     : "cut (FIT=CUT): a value longer than the 6 columns of field 1 keeps its "
+                       "first 6 characters");
   row("Program", header.version);
   o.write("</table>\n");
 }
@@ -255,7 +262,7 @@ void ConversionReport::writeRow(FindingKind kind, std::string_view station,
   bool change = findingIsChange(kind);
   station = withoutBlanks(station);
   o.write("<tr data-kind=\"");
-  o.write(findingName(kind));
+  o.write(findingName(kind, t_->fit));
   o.write("\" data-rm=\"");
   writeEscaped(o, station);
   o.write("\" data-reach=\"");
@@ -265,7 +272,7 @@ void ConversionReport::writeRow(FindingKind kind, std::string_view station,
   o.write("</td><td>");
   writeEscaped(o, station);
   o.write("</td><td>");
-  o.write(findingName(kind));
+  o.write(findingName(kind, t_->fit));
   o.write(change ? "</td><td>CHANGED</td><td class=\"detail\">"
                  : "</td><td>DROPPED</td><td class=\"detail\">");
   writeEscaped(o, detail);
@@ -486,7 +493,7 @@ void ConversionReport::writeSummary() {
   for (int k = 0; k < FINDING_KIND_COUNT; ++k) {
     FindingKind kind = static_cast<FindingKind>(k);
     o.write(t.kinds[k] == 0 ? "<tr class=\"zero\"><td>" : "<tr><td>");
-    o.write(findingName(kind));
+    o.write(findingName(kind, t.fit));
     o.write(findingIsChange(kind) ? "</td><td>CHANGED</td><td class=\"n\">"
                                   : "</td><td>DROPPED</td><td class=\"n\">");
     writeNumber(o, t.kinds[k]);

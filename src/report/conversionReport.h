@@ -21,6 +21,7 @@ struct ReportHeader {
   std::string_view input;
   std::string_view deck;
   bool sorted = false;
+  Field1Fit fit = Field1Fit::CUT;
   std::string_view version;
 };
 

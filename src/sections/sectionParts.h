@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "deck/cards.h"
 #include "deck/findings.h"
 #include "deck/streams.h"
 #include "sections/crossSection.h"
@@ -77,8 +78,9 @@ inline int firstOf(const LineBuffer& line, char c) {
 /// the "No N Values" block. One or two values of the three-value form go to
 /// the subsections by station: the section's first ground station and banks.
 /// Field 1 of a continuation NH card cut short is told to `findings`.
+/// `fit` fits the values that open continuation NH cards into field 1.
 void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION& section,
-                    const FIELD8& station, const Findings& findings);
+                    const FIELD8& station, Field1Fit fit, const Findings& findings);
 
 /// Writes the interpolation comment block (blanking the first "*" of RM) if
 /// RM holds a "*", then the X1 card.
@@ -94,14 +96,15 @@ FIELD8 x1SectionNumber(const FIELD8& RM);
 void WRITE_X3(OutputStream& out, const AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED);
 
 /// Writes the GR cards, five points a card; the elevation opening each card
-/// is rewritten as the text field 1 shows.
-/// Opening elevations cut to field 1 are told to `findings`, one finding for
-/// the section with the count and the largest change.
-void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station,
+/// is fitted into field 1 by `fit` and rewritten as the text field 1 shows.
+/// Opening elevations changed to fit field 1 are told to `findings`, one
+/// finding for the section with the count and the largest change.
+void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station, Field1Fit fit,
                const Findings& findings);
 
-/// Collects the values that field 1 cuts short across one section's cards:
-/// how many, and the largest change with its texts before and after.
+/// Collects the values that field 1 cuts short (or rounds) across one
+/// section's cards: how many, and the largest change with its texts before
+/// and after.
 class CutTally {
  public:
   /// Looks at one value placed in field 1 and what the field shows of it.
@@ -135,5 +138,10 @@ inline std::string_view fittedField1(const FIELD8& field) {
   std::string_view text = trimmed(field);
   return text.size() < 6 ? text : text.substr(0, 6);
 }
+
+/// What field 1 shows of a value under `fit`: as fittedField1, or, rounding,
+/// a plain decimal of 6 or more characters rounded to the most decimals that
+/// fit (written into `room`); a value no rounding fits is cut.
+std::string_view fitField1(const FIELD8& field, Field1Fit fit, char (&room)[FIELD1_WIDTH]);
 
 }  // namespace tolvane

@@ -7,14 +7,16 @@ namespace tolvane {
 
 namespace {
 
-/// Rewrites the elevation that opens a GR card as field 1 shows it: the value
-/// left-justified, or right-justified in 6 columns and 2 blanks when shorter.
-void fitOpeningElevation(FIELD8& elevation) {
-  std::string_view shown = fittedField1(elevation);
+/// Rewrites the elevation that opens a GR card as field 1 shows it (`shown`):
+/// right-justified in 6 columns and 2 blanks when shorter, the rounded text
+/// and 2 blanks when `rounded`, else the value left-justified.
+void rewriteOpeningElevation(FIELD8& elevation, std::string_view shown, bool rounded) {
   if (shown.size() < FIELD1_WIDTH) {
     FIELD8 fitted = BLANK_FIELD8;
     std::memcpy(fitted.data() + FIELD1_WIDTH - shown.size(), shown.data(), shown.size());
     elevation = fitted;
+  } else if (rounded) {
+    elevation = makeField8(shown);
   } else {
     leftJustify(elevation);
   }
@@ -22,15 +24,17 @@ void fitOpeningElevation(FIELD8& elevation) {
 
 }  // namespace
 
-void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station,
+void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station, Field1Fit fit,
                const Findings& findings) {
   RepeatingCard gr(out, "GR");
   int32_t count = std::min(ground.NPTS, GROUND_CAPACITY);
   CutTally cuts;
+  char room[FIELD1_WIDTH];
   for (int32_t i = 0; i < count; ++i) {
     if (i % 5 == 0) {
-      if (findings.active()) cuts.look(ground.ELEV[i], fittedField1(ground.ELEV[i]));
-      fitOpeningElevation(ground.ELEV[i]);
+      std::string_view shown = fitField1(ground.ELEV[i], fit, room);
+      if (findings.active()) cuts.look(ground.ELEV[i], shown);
+      rewriteOpeningElevation(ground.ELEV[i], shown, shown.data() == room);
       gr.text(fittedField1(ground.ELEV[i]));
     } else {
       gr.text(view(ground.ELEV[i]));

@@ -21,12 +21,13 @@ void writeBlankNc(OutputStream& out, std::string_view message) {
 }
 
 /// The last end station of the n values as field 1 of a card shows it. Cut
-/// to 6 characters it could end short of the ground points, and readers of
-/// the deck refuse n values that do not cover the whole section; so a cut
-/// that lowers the station is replaced by the smallest number not below the
-/// station that fits the field. `room` holds the replacement text.
-std::string_view lastStationInField1(const FIELD8& station, char (&room)[FIELD1_WIDTH]) {
-  std::string_view shown = fittedField1(station);
+/// or rounded to 6 characters it could end short of the ground points, and
+/// readers of the deck refuse n values that do not cover the whole section;
+/// so a fit that lowers the station is replaced by the smallest number not
+/// below the station that fits the field. `room` holds the text shown.
+std::string_view lastStationInField1(const FIELD8& station, Field1Fit fit,
+                                     char (&room)[FIELD1_WIDTH]) {
+  std::string_view shown = fitField1(station, fit, room);
   std::string_view written = trimmed(station);
   DECIMAL_TEXT shownNumber;
   DECIMAL_TEXT writtenNumber;
@@ -41,7 +42,7 @@ std::string_view lastStationInField1(const FIELD8& station, char (&room)[FIELD1_
 /// NH cards: the count, then value and end station of each n value; a value
 /// that opens a further card is fitted into its 6-column field 1.
 void writeNh(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& station,
-             const Findings& findings) {
+             Field1Fit fit, const Findings& findings) {
   RepeatingCard nh(out, "NH");
   nh.integer(nValues.COUNT);
   int32_t count = std::min(nValues.COUNT, N_VALUE_CAPACITY);
@@ -53,7 +54,8 @@ void writeNh(OutputStream& out, const N_VALUE_SET& nValues, const FIELD8& statio
       nh.text(view(value));
       return;
     }
-    std::string_view shown = lastStation ? lastStationInField1(value, room) : fittedField1(value);
+    std::string_view shown =
+        lastStation ? lastStationInField1(value, fit, room) : fitField1(value, fit, room);
     if (findings.active()) cuts.look(value, shown);
     nh.text(shown);
   };
@@ -113,11 +115,11 @@ void writeNc(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION&
 }  // namespace
 
 void WRITE_N_VALUES(OutputStream& out, const N_VALUE_SET& nValues, const CROSS_SECTION& section,
-                    const FIELD8& station, const Findings& findings) {
+                    const FIELD8& station, Field1Fit fit, const Findings& findings) {
   if (nValues.KH_FLAG == 1)
     writeBlankNc(out, "KH DATA NOT SUPPORTED IN MAVO. REPLACED WITH BLANK NC RECORD");
   else if (nValues.MODE != 0)
-    writeNh(out, nValues, station, findings);
+    writeNh(out, nValues, station, fit, findings);
   else if (nValues.COUNT != 0)
     writeNc(out, nValues, section);
   else

@@ -33,7 +33,7 @@ void x3Fields(const AREA_PAIR& INEFFECTIVE, const AREA_PAIR& BLOCKED, SectionCar
 }  // namespace
 
 void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE,
-                   AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid,
+                   AREA_PAIR& BLOCKED, N_VALUE_SET& nValues, LID_TABLE& lid, Field1Fit fit,
                    const Findings& findings, SectionRole role) {
   const FIELD8 station = section.RM;  // WRITE_X1 blanks its "*"
   // A bridge face repeats the NH and GR cards of the section beside it, whose
@@ -43,11 +43,11 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
   const Findings& cardCuts = role == SectionRole::SECTION ? findings : none;
   const Findings& numberCut =
       role == SectionRole::SECTION || role == SectionRole::UPSTREAM_FACE ? findings : none;
-  WRITE_N_VALUES(out, nValues, section, station, cardCuts);
+  WRITE_N_VALUES(out, nValues, section, station, fit, cardCuts);
   WRITE_X1(out, section, numberCut);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
   if (lid.COUNT > 0) WRITE_LID(out, lid);
-  WRITE_GRS(out, section.GROUND, station, cardCuts);
+  WRITE_GRS(out, section.GROUND, station, fit, cardCuts);
   if (!findings.active()) return;
 
   SectionCards cards;

@@ -62,7 +62,75 @@ int formatRoundedUp(const DECIMAL_TEXT& number, int decimals, bool point, int wi
   return n;
 }
 
+/// A plain decimal text split into its parts.
+struct PlainDecimal {
+  std::string_view sign;
+  std::string_view integer;
+  std::string_view fraction;
+  bool point = false;
+};
+
+/// Splits a plain decimal: optional sign, digits, at most one point, at
+/// least one digit, nothing else. False for any other text.
+bool splitPlainDecimal(std::string_view text, PlainDecimal& number) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  number.sign = text.substr(0, i);
+  size_t start = i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  number.integer = text.substr(start, i - start);
+  number.point = i < text.size() && text[i] == '.';
+  if (number.point) ++i;
+  start = i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  number.fraction = text.substr(start, i - start);
+  return i == text.size() && !(number.integer.empty() && number.fraction.empty());
+}
+
+/// Writes the number rounded half away from zero at `decimals` decimals
+/// (no more than it has), with its point when `point` is set. Returns the
+/// length, or 0 when it would be longer than `width`.
+int formatRounded(const PlainDecimal& number, int decimals, bool point, int width, char* out) {
+  // The kept digits, one spare place in front for a carry.
+  char digits[48];
+  int length = 1;
+  digits[0] = '0';
+  for (char c : number.integer) digits[length++] = c;
+  for (int i = 0; i < decimals; ++i) digits[length++] = number.fraction[static_cast<size_t>(i)];
+  if (static_cast<size_t>(decimals) < number.fraction.size() &&
+      number.fraction[static_cast<size_t>(decimals)] >= '5') {
+    int i = length - 1;
+    while (digits[i] == '9') digits[i--] = '0';
+    ++digits[i];
+  }
+  int integerEnd = length - decimals;
+  int first = digits[0] == '0' ? 1 : 0;
+  // A carry into a missing integer part writes it; otherwise it stays away,
+  // except where nothing else would be left of the number.
+  if (first == integerEnd && decimals == 0) first = integerEnd - 1;
+  int n = static_cast<int>(number.sign.size()) + (integerEnd - first) + (point ? 1 : 0) + decimals;
+  if (n > width) return 0;
+  char* p = std::copy(number.sign.begin(), number.sign.end(), out);
+  p = std::copy(digits + first, digits + integerEnd, p);
+  if (point) *p++ = '.';
+  std::copy(digits + integerEnd, digits + length, p);
+  return n;
+}
+
 }  // namespace
+
+int roundToWidth(std::string_view text, int width, char* out) {
+  width = std::clamp(width, 1, 16);
+  PlainDecimal number;
+  if (text.size() > 32 || !splitPlainDecimal(text, number)) return 0;
+  int most = std::min(5, static_cast<int>(number.fraction.size()));
+  for (int decimals = most; decimals >= 0; --decimals) {
+    bool point = decimals > 0 || number.point;
+    int n = formatRounded(number, decimals, point, width, out);
+    if (n > 0) return n;
+  }
+  return number.point ? formatRounded(number, 0, false, width, out) : 0;
+}
 
 bool parseDecimalText(std::string_view text, DECIMAL_TEXT& number) {
   number = DECIMAL_TEXT{};

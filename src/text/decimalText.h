@@ -33,4 +33,14 @@ int compareDecimalTexts(const DECIMAL_TEXT& a, const DECIMAL_TEXT& b);
 /// no such text fits.
 int roundUpToWidth(const DECIMAL_TEXT& number, int width, char* out);
 
+/// Writes into `out` a plain decimal text (optional sign, digits, at most one
+/// point, no exponent, no blanks) rounded half away from zero to the most
+/// decimals, from 5 down to 0, whose text fits `width` characters (1..16).
+/// The digits are those written: sign, integer digits and a missing integer
+/// part stay as they are (".123456" gives ".12346" in 6), so a text that fits
+/// is itself. At 0 decimals the text keeps its point ("5754."); when that is
+/// too long it is the whole number without one. Returns the length written,
+/// or 0 when the text is not a plain decimal or no rounding fits.
+int roundToWidth(std::string_view text, int width, char* out);
+
 }  // namespace tolvane

@@ -30,7 +30,7 @@ class Report : public ::testing::Test {
   template <typename Convert>
   std::string write(Convert convert) {
     EXPECT_EQ(report.open(file.path().c_str()), 0);
-    report.begin({"river.geo", "river.cs", false, "tolvane test"});
+    report.begin({"river.geo", "river.cs", false, fit, "tolvane test"});
     report.setNetwork(reaches, junctions);
     convert();
     EXPECT_EQ(report.finish(), 0);
@@ -45,6 +45,7 @@ class Report : public ::testing::Test {
   }
 
   TempFile file;
+  Field1Fit fit = Field1Fit::CUT;
   REACH_TABLE reaches;
   JUNCTION_TABLE junctions;
   ConversionReport report;
@@ -85,6 +86,28 @@ TEST_F(Report, FindingsAreGroupedByReachAndCountedByClass) {
   EXPECT_EQ(count(html, "<tbody>"), 2u);
   EXPECT_EQ(report.droppedCount(), 2);
   EXPECT_EQ(report.changedCount(), 1);
+}
+
+TEST_F(Report, SaysWhichFitWasUsedAndNamesTheFieldOneFindingsByIt) {
+  auto fieldOneFindings = [&] {
+    report.startReach(1, "Creek           ,Upper");
+    report.finding(FindingKind::GR_ELEVATION_CUT, "5.99", "1 of 1 GR cards");
+    report.finding(FindingKind::NH_FIELD_CUT, "5.99", "1 of 1 continuation NH cards");
+    report.finding(FindingKind::SECTION_NUMBER_CUT, "5.99", "the X1 number stays cut");
+  };
+  std::string cut = write(fieldOneFindings);
+  EXPECT_NE(cut.find("<th>Field 1</th><td>cut (FIT=CUT)"), std::string::npos);
+  EXPECT_EQ(count(cut, "rounded"), 0u);
+  fit = Field1Fit::ROUND;
+  std::string rounded = write(fieldOneFindings);
+  EXPECT_NE(rounded.find("<th>Field 1</th><td>rounded (FIT=ROUND)"), std::string::npos);
+  EXPECT_EQ(count(rounded, "gr-elevation-cut"), 0u);
+  EXPECT_EQ(count(rounded, "nh-field-cut"), 0u);
+  // Each in the summary, and the row's kind and name.
+  EXPECT_EQ(count(rounded, "gr-elevation-rounded"), 3u);
+  EXPECT_EQ(count(rounded, "nh-field-rounded"), 3u);
+  EXPECT_EQ(count(rounded, "section-number-cut"), 3u);
+  EXPECT_EQ(report.changedCount(), 3);
 }
 
 TEST_F(Report, AnyInputBytesLeaveTheFileWellFormed) {

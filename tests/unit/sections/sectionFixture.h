@@ -64,11 +64,12 @@ class SectionTest : public ::testing::Test {
   std::string writeSection(SectionRole role = SectionRole::SECTION) {
     OutputFile out;
     WRITE_SECTION(out.stream(), records.section, records.INEFFECTIVE, records.BLOCKED,
-                  records.nValues, records.lid, findings, role);
+                  records.nValues, records.lid, fit, findings, role);
     return out.contents();
   }
 
   SECTION_RECORDS records;
+  Field1Fit fit = Field1Fit::CUT;
   Findings findings;  // none unless a test listens
   LineBuffer line;
   std::string deck;

@@ -16,7 +16,7 @@ class WriteSection : public SectionTest {
  protected:
   std::string writeNValues() {
     OutputFile out;
-    WRITE_N_VALUES(out.stream(), records.nValues, records.section, records.section.RM,
+    WRITE_N_VALUES(out.stream(), records.nValues, records.section, records.section.RM, fit,
                    Findings());
     return out.contents();
   }
@@ -32,7 +32,7 @@ class WriteSection : public SectionTest {
   }
   std::string writeGRs() {
     OutputFile out;
-    WRITE_GRS(out.stream(), records.section.GROUND, records.section.RM, Findings());
+    WRITE_GRS(out.stream(), records.section.GROUND, records.section.RM, fit, Findings());
     return out.contents();
   }
   void setPair(AREA_PAIR& pair, std::string_view leftSta, std::string_view leftElev,
@@ -208,6 +208,14 @@ TEST_F(WriteSection, LastEndStationInFieldOneIsNeverCutShort) {
   setVarying({".05", ".04", ".03", ".045", ".06", ".07"},
              {"100", "250", "400", "900", "1234.567", "1300"});
   EXPECT_EQ(writeNValues().substr(81, 8), "NH1234.5");
+  // Rounding: those round; the last station rounds when that does not
+  // lower it, and is otherwise raised as before.
+  fit = Field1Fit::ROUND;
+  EXPECT_EQ(writeNValues().substr(81, 8), "NH1234.6");
+  EXPECT_EQ(lastCard(5, "1399.36"), "NH1399.4\n");
+  EXPECT_EQ(lastCard(5, "1399.32"), "NH1399.4\n");
+  EXPECT_EQ(lastCard(5, "-1234.56"), "NH-1234.\n");  // -1235. would lower it
+  EXPECT_EQ(lastCard(5, "1399.30"), "NH1399.3\n");
 }
 
 // ---- X1 --------------------------------------------------------------------
@@ -308,6 +316,30 @@ TEST_F(WriteSection, GroundPointsGoFiveToACardElevationFirst) {
   EXPECT_EQ(view(g.ELEV[10]), "  98.6  ");
   EXPECT_EQ(view(g.ELEV[1]), "     101");
   // Writing again gives the same cards.
+  EXPECT_EQ(writeGRs(), cards);
+}
+
+TEST_F(WriteSection, RoundingFitsOpeningElevationsAndKeepsWhatTheCardShows) {
+  fit = Field1Fit::ROUND;
+  GROUND_PROFILE& g = records.section.GROUND;
+  const char* opening[] = {"5753.69", "1234.5", "9999.99", "-99999.9", "1.2E+03", "  98.6"};
+  g.NPTS = 26;
+  for (int i = 0; i < 26; ++i) {
+    g.STA[i] = right8(std::to_string(i));
+    g.ELEV[i] = i % 5 == 0 ? makeField8(opening[i / 5]) : right8("7.125");
+  }
+  std::string cards = writeGRs();
+  std::string fieldOnes;
+  for (size_t at = 0; at < cards.size(); at = cards.find('\n', at) + 1)
+    fieldOnes += cards.substr(at + 2, 6) + "|";
+  // A number that no rounding fits, and a text that is no plain decimal,
+  // are cut.
+  EXPECT_EQ(fieldOnes, "5753.7|1234.5|10000.|-99999|1.2E+0|  98.6|");
+  EXPECT_EQ(cards.substr(8, 16), "       0   7.125");  // the rest as it was
+  EXPECT_EQ(view(g.ELEV[0]), "5753.7  ");
+  EXPECT_EQ(view(g.ELEV[10]), "10000.  ");
+  EXPECT_EQ(view(g.ELEV[15]), "-99999.9");
+  EXPECT_EQ(view(g.ELEV[20]), "1.2E+03 ");
   EXPECT_EQ(writeGRs(), cards);
 }
 
