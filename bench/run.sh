@@ -9,8 +9,8 @@
 #
 # Environment: BUILD_DIR (default: build-bench/ under the repository root),
 # SEED (default 1), TMPDIR (where the temporary directory goes: its file
-# system matters for the sorted mode, which creates and deletes one reach file
-# per reach on every run).
+# system matters for the sorted mode, which writes every reach into a
+# temporary reach file and reads them back from it).
 #
 # It builds the Release converter, the generator and the allocation counter,
 # then for each size generates an input in a temporary directory (removed at
@@ -51,7 +51,7 @@ done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 work=$tmp/work
-scratch=$tmp/scratch  # TMPDIR of the runs: where the converter keeps its reach files
+scratch=$tmp/scratch  # TMPDIR of the runs: where the converter keeps its reach file
 mkdir "$work" "$scratch"
 
 echo "Building Release in $build ..."

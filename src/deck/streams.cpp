@@ -45,6 +45,7 @@ void InputStream::adopt(int fd) {
   atEnd_ = false;
   lineNumber_ = 0;
   begin_ = end_ = 0;
+  rangeEnd_ = -1;
 }
 
 bool InputStream::take(LineBuffer& line, const char* text, size_t length) {
@@ -62,8 +63,16 @@ bool InputStream::fill() {
   }
   if (end_ == kInputBufferSize) return false;
   size_t got = 0;
-  if (int rc = platform::readSome(fd_, buffer_.get() + end_, kInputBufferSize - end_, got);
-      rc != 0) {
+  size_t room = kInputBufferSize - end_;
+  int rc = 0;
+  if (rangeEnd_ < 0) {
+    rc = platform::readSome(fd_, buffer_.get() + end_, room, got);
+  } else if (position_ < rangeEnd_) {
+    size_t left = static_cast<size_t>(rangeEnd_ - position_);
+    rc = platform::readAt(fd_, buffer_.get() + end_, left < room ? left : room, position_, got);
+    position_ += static_cast<int64_t>(got);
+  }
+  if (rc != 0) {
     error_ = rc;
     return false;
   }
@@ -120,9 +129,19 @@ bool InputStream::readLine(LineBuffer& line) {
   }
 }
 
+void InputStream::readRange(int64_t begin, int64_t end) {
+  rangeBegin_ = begin;
+  rangeEnd_ = end < begin ? begin : end;
+  rewind();
+}
+
 int InputStream::rewind() {
   if (fd_ < 0) return platform::BAD_FILE;
-  if (int rc = platform::rewindFile(fd_); rc != 0) return rc;
+  if (rangeEnd_ >= 0) {
+    position_ = rangeBegin_;
+  } else if (int rc = platform::rewindFile(fd_); rc != 0) {
+    return rc;
+  }
   begin_ = end_ = 0;
   atEnd_ = false;
   error_ = 0;
@@ -135,6 +154,7 @@ int InputStream::close() {
   int rc = platform::closeFile(fd_);
   fd_ = -1;
   begin_ = end_ = 0;
+  rangeEnd_ = -1;
   return rc;
 }
 

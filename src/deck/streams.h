@@ -39,8 +39,13 @@ class InputStream {
   /// dropped, the rest cut at column 132 and blank-padded. False at the end of
   /// the input or after a read error (see error()).
   bool readLine(LineBuffer& line);
-  /// Goes back to the first line; returns 0 or the error number.
+  /// Goes back to the first line (of the range, when one is chosen); returns
+  /// 0 or the error number.
   int rewind();
+  /// From now on reads bytes `begin` to `end` (end excluded) of the file only,
+  /// from the range's first line, as if they were the whole file (line numbers
+  /// count from its start), until the file is closed or opened again.
+  void readRange(int64_t begin, int64_t end);
   /// Closes the file; returns 0 or the error number.
   int close();
   /// The error number of a failed read, 0 if none.
@@ -61,6 +66,11 @@ class InputStream {
   std::unique_ptr<char[]> buffer_;
   size_t begin_ = 0;
   size_t end_ = 0;
+  // The range chosen by readRange(), read at explicit positions; none while
+  // rangeEnd_ is negative.
+  int64_t rangeBegin_ = 0;
+  int64_t rangeEnd_ = -1;
+  int64_t position_ = 0;
 };
 
 /// A text file written through a large buffer; write failures are remembered

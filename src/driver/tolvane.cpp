@@ -59,7 +59,7 @@ struct CONVERSION {
   // Second-pass state.
   int32_t reachTotal = 0;
   int32_t fileCounter = 0;
-  int32_t openReachFile = 0;  // file number of the reach file being read, 0 if none
+  int32_t openReachFile = 0;  // number of the reach whose range is being read, 0 if none
   int32_t currentReach = 0;
   bool pending = false;
   bool reachClosed = true;
@@ -232,13 +232,13 @@ bool convertStream(CONVERSION& c) {
   return true;
 }
 
-/// Closes the reach file just read and deletes it.
+/// Closes the reach file after the last reach and deletes it.
 bool closeReachFile(CONVERSION& c) {
   if (!c.input.isOpen()) return true;
   int rc = c.input.close();
   if (rc == 0 && c.openReachFile > 0) {
     char path[sizeof c.reachFiles.directory + 16];
-    reachFilePath(c.reachFiles, c.openReachFile, path, sizeof path);
+    reachFilePath(c.reachFiles, REACH_FILE_NUMBER, path, sizeof path);
     rc = platform::removeFile(path);
   }
   c.openReachFile = 0;
@@ -251,27 +251,30 @@ bool closeReachFile(CONVERSION& c) {
 
 enum class TakeUp { OPENED, NO_MORE, STOPPED };
 
-/// Sorted mode: takes up the next reach file in deck order.
+/// Sorted mode: takes up the next reach in deck order, the range of the reach
+/// file that holds its lines; the file is opened with the first reach.
 TakeUp takeUpNextReachFile(CONVERSION& c) {
   ++c.fileCounter;
   if (c.fileCounter > c.reachTotal) return TakeUp::NO_MORE;
-  if (!closeReachFile(c)) return TakeUp::STOPPED;
   int32_t number = c.reaches.FILE_NUMBER[c.fileCounter - 1];
   if (number == 0) return TakeUp::NO_MORE;
-  char path[sizeof c.reachFiles.directory + 16];
-  reachFilePath(c.reachFiles, number, path, sizeof path);
-  if (int rc = c.input.open(path); rc != 0) {
-    explainStop(c.stop,
-                {"cannot open temporary reach file '", path, "': ", platform::errorText(rc)});
-    FreeLine().text("error opening reach file..iostat=").integer(rc).writeTo(c.output);
-    stopRun(c.stop, 1);
-    return TakeUp::STOPPED;
+  if (!c.input.isOpen()) {
+    char path[sizeof c.reachFiles.directory + 16];
+    reachFilePath(c.reachFiles, REACH_FILE_NUMBER, path, sizeof path);
+    if (int rc = c.input.open(path); rc != 0) {
+      explainStop(c.stop,
+                  {"cannot open temporary reach file '", path, "': ", platform::errorText(rc)});
+      FreeLine().text("error opening reach file..iostat=").integer(rc).writeTo(c.output);
+      stopRun(c.stop, 1);
+      return TakeUp::STOPPED;
+    }
   }
+  c.input.readRange(c.reachFiles.rangeBegin[number], c.reachFiles.rangeEnd[number]);
   c.openReachFile = number;
   return TakeUp::OPENED;
 }
 
-/// The second pass over the geometry file or the reach files.
+/// The second pass over the geometry file or the reaches of the reach file.
 bool convertAll(CONVERSION& c) {
   for (;;) {
     if (c.sorted) {

@@ -46,6 +46,7 @@ class PrePass {
   void noteNodeBeforeFirstReach();
   bool startReachFile(int32_t number, const LineBuffer& keyLine);
   void copyLine(const LineBuffer& line);
+  void endRange();
   bool endReading();
   void connect();
   void connectEnd(int32_t j, int32_t count, const REACH_NAME_TEXT* names, int32_t* numbers,
@@ -66,6 +67,8 @@ class PrePass {
   RunStop& stop_;
   const Findings& findings_;
   LineBuffer line_;
+  int64_t scratchBytes_ = 0;  // bytes written to the reach file
+  int32_t rangeOf_ = 0;       // the reach whose range is being written, 0 if none
 };
 
 bool PrePass::fail(std::string_view text, int64_t value) {
@@ -240,24 +243,30 @@ bool PrePass::skipToReverseText(const REACH_NAME_TEXT& name) {
   return false;
 }
 
+// Every reach goes to the one reach file, as the range that follows the
+// reach before it; the file is created with the first reach.
 bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
-  if (scratch_.isOpen()) {
-    if (int rc = scratch_.close()) {
-      explainScratchError(rc);
-      return fail("ERROR WRITING TEMPORARY REACH FILE, IOSTAT=", rc);
+  if (!scratch_.isOpen()) {
+    char path[sizeof files_.directory + 16];
+    reachFilePath(files_, REACH_FILE_NUMBER, path, sizeof path);
+    noteReachFile(files_, REACH_FILE_NUMBER);
+    if (int rc = scratch_.create(path)) {
+      explainStop(stop_,
+                  {"cannot create temporary reach file '", path, "': ", platform::errorText(rc)});
+      return fail("ERROR CREATING TEMPORARY REACH FILE, IOSTAT=", rc);
     }
   }
-  char path[sizeof files_.directory + 16];
-  reachFilePath(files_, number, path, sizeof path);
-  noteReachFile(files_, number);
+  endRange();
   files_.lineBeforeSecond[number] = in_.lineNumber();
-  if (int rc = scratch_.create(path)) {
-    explainStop(stop_,
-                {"cannot create temporary reach file '", path, "': ", platform::errorText(rc)});
-    return fail("ERROR CREATING TEMPORARY REACH FILE, IOSTAT=", rc);
-  }
+  files_.rangeBegin[number] = scratchBytes_;
+  rangeOf_ = number;
   copyLine(keyLine);
   return true;
+}
+
+void PrePass::endRange() {
+  if (rangeOf_ > 0) files_.rangeEnd[rangeOf_] = scratchBytes_;
+  rangeOf_ = 0;
 }
 
 // Writes a line so that reading it back gives the same line buffer: a line
@@ -266,9 +275,11 @@ bool PrePass::startReachFile(int32_t number, const LineBuffer& keyLine) {
 // gets one blank more, so that it reads back as cut.
 void PrePass::copyLine(const LineBuffer& line) {
   std::string_view text(line.text, static_cast<size_t>(line.length));
+  std::string_view end = !text.empty() && text.back() == '\r' ? "\r\n" : "\n";
   scratch_.write(text);
   if (line.cut) scratch_.write(" ");
-  scratch_.write(!text.empty() && text.back() == '\r' ? "\r\n" : "\n");
+  scratch_.write(end);
+  scratchBytes_ += static_cast<int64_t>(text.size() + (line.cut ? 1 : 0) + end.size());
 }
 
 // At the end of the reading: a failed read or a reach file that could not be
@@ -278,6 +289,7 @@ bool PrePass::endReading() {
     explainStop(stop_, {"cannot read input file '", in_.name(), "': ", platform::errorText(rc)});
     return fail("ERROR READING INPUT FILE, IOSTAT=", rc);
   }
+  endRange();
   if (sorted_ && scratch_.isOpen()) {
     if (int rc = scratch_.close()) {
       explainScratchError(rc);

@@ -10,8 +10,9 @@
 namespace tolvane {
 
 /// Reads the geometry file once, fills and connects the two tables and writes
-/// its console lines. In sorted mode it writes one reach file per reach into
-/// `files` and closes the input and scratch streams. Returns false when the
+/// its console lines. In sorted mode it copies every reach into the reach file
+/// of `files`, one range after the other, and closes the input and scratch
+/// streams. Returns false when the
 /// run stopped (a capacity or a reach file could not be written). Junction
 /// names that match no reach, a reach without its "Reverse River Text" line
 /// and (sorted) nodes before the first reach go to `findings`.

@@ -24,8 +24,8 @@ struct REACH_TABLE {
   int32_t REACH_COUNT = 0;
   REACH_NAME_TEXT REACH_NAME[REACH_CAPACITY];
   int64_t SORT_KEY[REACH_CAPACITY];
-  /// Which reach file holds the reach: its position among the reach key lines
-  /// of the input (1, 2, ...), 0 when it has none.
+  /// Which range of the reach file holds the reach: its position among the
+  /// reach key lines of the input (1, 2, ...), 0 when it has none.
   int32_t FILE_NUMBER[REACH_CAPACITY];
   int32_t UP_JUNCTION[REACH_CAPACITY];
   int32_t DOWN_JUNCTION[REACH_CAPACITY];

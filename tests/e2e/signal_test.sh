@@ -14,8 +14,8 @@
 #     few reaches into and then keeps open, so the program waits for more input
 #     with some reach files written;
 #   - in the main pass, with a regular deck: as in the pre-pass, and once the
-#     first reach file is complete this script puts a FIFO in its place, so
-#     the main pass, after converting the other reach, waits to open it;
+#     reach file exists this script puts a FIFO in its place (the pre-pass
+#     goes on writing the file it created), so the main pass waits to open it;
 #   - in the main pass, with a deck that is a FIFO nobody reads (written
 #     directly): the program waits in a write once the pipe and its own buffer
 #     are full.
@@ -180,9 +180,6 @@ in_prepass() {
   exec 7>&-
 }
 
-# True when the reach file of the second reach exists: the first is complete.
-second_reach_file_exists() { [ -n "$(find "$1" -mindepth 2 -name 2 2>/dev/null)" ]; }
-
 # Stopped in the main pass, with a regular deck, while it waits to open the
 # reach file that this script replaced by a FIFO.
 in_main_pass() {
@@ -190,7 +187,7 @@ in_main_pass() {
   mkdir -p "$dir/work" "$dir/tmp"
   [ "$earlier" = earlier ] && earlier_deck "$dir"
   start_on_fifo "$dir"
-  if wait_for second_reach_file_exists "$dir/tmp"; then
+  if wait_for reach_files_exist "$dir/tmp"; then
     local first
     first=$(find "$dir/tmp" -mindepth 2 -name 1)
     rm "$first" && mkfifo "$first"

@@ -99,6 +99,30 @@ TEST(InputStream, RewindStartsAgainFromTheFirstLine) {
   EXPECT_EQ(line.columns(1, 3), "one");
 }
 
+TEST(InputStream, ARangeReadsAsAFileOfItsOwn) {
+  InputFile file("zero\none\ntwo\nthree");
+  InputStream& in = file.stream();
+  LineBuffer line;
+  in.readRange(5, 12);  // "one\ntwo" without the line end after it
+  ASSERT_TRUE(in.readLine(line));
+  EXPECT_EQ(line.content(), "one");
+  ASSERT_TRUE(in.readLine(line));
+  EXPECT_EQ(line.content(), "two");
+  EXPECT_EQ(in.lineNumber(), 2);
+  EXPECT_FALSE(in.readLine(line));
+  EXPECT_EQ(in.error(), 0);
+  // Rewinding goes back to the range's start, and another range follows.
+  ASSERT_EQ(in.rewind(), 0);
+  ASSERT_TRUE(in.readLine(line));
+  EXPECT_EQ(line.content(), "one");
+  in.readRange(13, 18);
+  ASSERT_TRUE(in.readLine(line));
+  EXPECT_EQ(line.content(), "three");
+  EXPECT_FALSE(in.readLine(line));
+  in.readRange(18, 18);
+  EXPECT_FALSE(in.readLine(line));
+}
+
 TEST(InputStream, ADirectoryCannotBeOpened) {
   InputStream in;
   EXPECT_NE(in.open("/"), 0);

@@ -98,12 +98,14 @@ class NetworkTest : public ::testing::Test {
 
   std::string console() { return console_->contents(); }
 
-  /// Contents of reach file `number`.
+  /// The lines of reach `number` (in input order) in the reach file.
   std::string reachFile(int32_t number) {
     char path[sizeof files_.directory + 16];
-    reachFilePath(files_, number, path, sizeof path);
+    reachFilePath(files_, REACH_FILE_NUMBER, path, sizeof path);
     TempFileReader reader(path);
-    return reader.contents;
+    int64_t begin = files_.rangeBegin[number], end = files_.rangeEnd[number];
+    if (begin < 0 || end < begin || end > static_cast<int64_t>(reader.contents.size())) return "?";
+    return reader.contents.substr(static_cast<size_t>(begin), static_cast<size_t>(end - begin));
   }
 
   /// The cleaned name of reach `r` without its trailing blanks.

@@ -178,7 +178,11 @@ TEST_F(PrePass, SortedModeWritesOneFilePerReachAndOrdersByKey) {
   EXPECT_EQ(reachFile(3), "River Reach=" + r2 + "\n");
   EXPECT_FALSE(input_->stream().isOpen());
   EXPECT_FALSE(scratch_.isOpen());
-  EXPECT_EQ(files_.filesMade, 3);
+  // One file holds them all, one range after the other.
+  EXPECT_EQ(files_.filesMade, 1);
+  EXPECT_EQ(files_.rangeBegin[1], 0);
+  EXPECT_EQ(files_.rangeBegin[2], files_.rangeEnd[1]);
+  EXPECT_EQ(files_.rangeBegin[3], files_.rangeEnd[2]);
 }
 
 TEST_F(PrePass, SortedModeKeepsReachesWithEqualNamesApart) {
@@ -200,12 +204,14 @@ TEST_F(PrePass, SortedModeFilesAReachWithABlankName) {
 TEST_F(PrePass, ReachFilesReadBackAsTheSameLines) {
   std::string body = "carriage return inside\r.\ntrailing one\r\r\n" + std::string(140, 'x') +
                      "\n  trailing blanks  \nlast line without an end";
-  ASSERT_TRUE(run(reachBlock(A, body), true));
+  // A reach before it makes its range start inside the file.
+  ASSERT_TRUE(run(reachBlock("First", nodeLine("1")) + reachBlock(A, body), true));
   InputStream copy;
   InputFile source(reachBlock(A, body));
   char path[sizeof files_.directory + 16];
-  reachFilePath(files_, 1, path, sizeof path);
+  reachFilePath(files_, REACH_FILE_NUMBER, path, sizeof path);
   ASSERT_EQ(copy.open(path), 0);
+  copy.readRange(files_.rangeBegin[2], files_.rangeEnd[2]);
   LineBuffer want, got;
   // Skip the source lines the reach file leaves out.
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(source.stream().readLine(want));
