@@ -424,7 +424,9 @@ int runTolvane(std::span<const char* const> arguments, int consoleFd, int answer
                int errorFd) {
   if (ProgramRequest request = programRequest(arguments); request != ProgramRequest::CONVERT)
     return answerRequest(request, consoleFd);
-  auto c = std::make_unique<CONVERSION>();
+  // Default-initialised, not zeroed: the tables are cleared below, so memory
+  // that a small run never uses is never touched.
+  std::unique_ptr<CONVERSION> c(new CONVERSION);
   c->console.attach(consoleFd);
   int answers = platform::NO_FILE;
   if (platform::duplicateFile(answerFd, answers) == 0) c->answers.adopt(answers);

@@ -167,7 +167,9 @@ int ConversionReport::open(const char* path) {
   int rc = findings_.create(path);
   if (rc == 0) rc = pictures_.create(path);
   if (rc != 0) return abandon(rc);
-  t_ = std::make_unique<Tables>();
+  // Default-initialised, not zeroed: the large tables are filled as they are
+  // used, so a small report never touches most of their memory.
+  t_.reset(new Tables);
   return 0;
 }
 
