@@ -20,7 +20,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 folder=${1:?usage: check-decks.sh FOLDER [PROGRAM]}
 folder=$(cd "$folder" && pwd)
 exe=${2:-$root/build/tolvane}
-[ -x "$exe" ] || bash "$root/scripts/build.sh"
+[ -x "$exe" ] || bash "$root/scripts/build.sh" tolvane
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

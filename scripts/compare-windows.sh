@@ -11,7 +11,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(cd "${1:?usage: compare-windows.sh FOLDER}" && pwd)
-[ -x "$root/build/tolvane" ] || bash "$root/scripts/build.sh" >/dev/null
+[ -x "$root/build/tolvane" ] || bash "$root/scripts/build.sh" tolvane >/dev/null
 [ -f "$root/build-windows/tolvane.exe" ] || bash "$root/scripts/build-windows.sh" >/dev/null
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

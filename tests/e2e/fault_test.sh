@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Faults of the surroundings that a case folder cannot set up, because the
-# tests run as root and root is not stopped by permission bits:
+# Faults of the surroundings that a case folder cannot set up, because they
+# depend on who runs the tests (root is not stopped by permission bits) and
+# need mounts:
 #
 #   fault_test.sh TOLVANE
 #
 #   - a geometry file without read permission, and a deck in a directory
-#     without write permission: run as the unprivileged user nobody (setpriv);
+#     without write permission: as root, run as the unprivileged user nobody
+#     (setpriv); as any other user, run as that user;
 #   - a deck, and a sorted run's temporary directory, in a read-only file
-#     system: a read-only bind mount in a private mount namespace (unshare);
+#     system: a read-only bind mount in a private mount namespace (unshare; a
+#     user other than root makes it inside a user namespace of its own);
 #   - a geometry file that opens but cannot be read (/proc/self/clear_refs,
-#     which root may open but nobody may read).
+#     which root, also the root of a user namespace, may open but nobody may
+#     read).
 #   - a deck that cannot be written whole: a deck folder, or TMPDIR, on a
 #     file system too small for it (a small tmpfs in a private mount namespace);
 #   - replacing a deck: its permission bits and a symbolic link to it are kept,
@@ -17,8 +21,9 @@
 # Each failed run must end with the exact console text, standard-error line
 # and status 1, leave an earlier deck byte for byte as it was, create nothing
 # in the working directory, and leave TMPDIR empty.
-# Parts that the machine cannot run (no setpriv, no unshare, not root) are
-# reported as skipped.
+# Parts that the machine cannot run (no setpriv, no mount namespaces: a user
+# other than root in a chroot, or where user namespaces are switched off) are
+# reported as skipped, with the reason.
 set -u
 if [ "${TOLVANE_TARGET:-}" = windows ]; then
   echo "skipped on Windows: permission bits, read-only mounts and /proc are faults of POSIX systems"
@@ -64,11 +69,24 @@ new_case() {
   note_contents
 }
 
+# Runs a command with every file of the working directory readable by its
+# owner for the time: a case's file of mode 000 can be copied and compared by
+# a user other than root, and gets its mode back afterwards.
+with_files_readable() {
+  local hidden=() rc
+  mapfile -t hidden < <(find "$dir/work" -type f ! -readable)
+  [ ${#hidden[@]} -eq 0 ] || chmod u+r "${hidden[@]}"
+  "$@"
+  rc=$?
+  [ ${#hidden[@]} -eq 0 ] || chmod u-r "${hidden[@]}"
+  return $rc
+}
+
 # Records what the working directory holds, and every file's bytes, before a run.
 note_contents() {
   (cd "$dir/work" && find . -mindepth 1 | sort) > "$dir/before"
   rm -rf "$dir/saved"
-  cp -a "$dir/work" "$dir/saved"
+  with_files_readable cp -a "$dir/work" "$dir/saved"
 }
 
 # An earlier deck: river.cs in FOLDER (default: the working directory).
@@ -96,18 +114,22 @@ check() {
   after=$(cd "$dir/work" && find . -mindepth 1 | sort)
   [ "$after" = "$(cat "$dir/before")" ] ||
     fail "$label: the working directory changed: $(diff <(echo "$after") "$dir/before" | grep '^[<>]' | head -5)"
-  diff -r "$dir/saved" "$dir/work" >/dev/null 2>&1 || fail "$label: a file in the working directory changed"
+  with_files_readable diff -r "$dir/saved" "$dir/work" >/dev/null 2>&1 ||
+    fail "$label: a file in the working directory changed"
   left=$(find "$dir/tmp" -mindepth 1 2>/dev/null | head -5)
   [ -z "$left" ] || fail "$label: files left in TMPDIR: $left"
 }
 
-# Runs the program in the case's working directory as the given user
-# (root: as is), the remaining arguments being tolvane's.
+# Runs the program in the case's working directory as the given user (root:
+# as the user running the tests; namespace-root: as root, or as the root of a
+# user namespace for another user), the remaining arguments being tolvane's.
 run_as() {
   local user=$1
   shift
   if [ "$user" = root ]; then
     (cd "$dir/work" && TMPDIR="$dir/tmp" "$exe" "$@" </dev/null >"$dir/console" 2>"$dir/stderr")
+  elif [ "$user" = namespace-root ]; then
+    (cd "$dir/work" && TMPDIR="$dir/tmp" "${as_root[@]}" "$exe" "$@" </dev/null >"$dir/console" 2>"$dir/stderr")
   else
     (cd "$dir/work" && TMPDIR="$dir/tmp" setpriv --reuid="$(id -u "$user")" --regid="$(id -g "$user")" --clear-groups \
        "$exe" "$@" </dev/null >"$dir/console" 2>"$dir/stderr")
@@ -120,7 +142,7 @@ run_as() {
 run_read_only() {
   local folder=$1
   shift
-  (cd "$dir/work" && TMPDIR="$dir/tmp" unshare -m sh -c \
+  (cd "$dir/work" && TMPDIR="$dir/tmp" "${namespace[@]}" sh -c \
      'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && shift && exec "$@"' \
      sh "$folder" "$exe" "$@" </dev/null >"$dir/console" 2>"$dir/stderr")
   status=$?
@@ -136,7 +158,7 @@ run_small_file_system() {
   rm -rf "$dir/seen" "$dir/template"
   mkdir -p "$dir/seen"
   cp -a "$folder" "$dir/template"
-  (cd "$dir/work" && TMPDIR="$dir/tmp" unshare -m sh -c '
+  (cd "$dir/work" && TMPDIR="$dir/tmp" "${namespace[@]}" sh -c '
      size=$1 folder=$2 template=$3 seen=$4
      shift 4
      mount -t tmpfs -o size="$size" tmpfs "$folder" && cp -a "$template/." "$folder/" || exit 99
@@ -231,8 +253,12 @@ else
 fi
 
 # --- Read-only and full file systems: private mount namespaces ---------------
-if [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null &&
-   unshare -m sh -c "mount --bind '$scratch' '$scratch' && mount -o remount,ro,bind '$scratch'" 2>/dev/null; then
+# Root makes a private mount namespace as it is; another user makes it inside
+# a user namespace of its own, in which it is root (unshare -r).
+namespace=(unshare -m)
+[ "$(id -u)" -eq 0 ] || namespace=(unshare -r -m)
+if command -v unshare >/dev/null &&
+   "${namespace[@]}" sh -c "mount --bind '$scratch' '$scratch' && mount -o remount,ro,bind '$scratch'" 2>/dev/null; then
   new_case output-read-only
   mkdir "$dir/work/decks"
   note_contents
@@ -274,26 +300,31 @@ if [ "$(id -u)" -eq 0 ] && command -v unshare >/dev/null &&
     "cannot write temporary reach file '$dir/tmp/tolvane-XXXXXX/1': No space left on device"
   [ -z "$(ls -A "$dir/seen")" ] || fail "sorted run, TMPDIR too small: left in TMPDIR: $(ls -A "$dir/seen")"
 else
-  echo "skipped: read-only and full file systems (needs root and unshare with mount namespaces)"
+  echo "skipped: read-only and full file systems: no private mount namespace (needs unshare, and" \
+       "for a user other than root user namespaces, which a chroot or the system's settings refuse)"
   skipped=$((skipped + 5))
 fi
 
 # --- A file that opens but cannot be read ------------------------------------
-if [ "$(id -u)" -eq 0 ] && [ -e /proc/self/clear_refs ]; then
+# Root as it is; another user as the root of a user namespace of its own.
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(unshare -r)
+if [ -e /proc/self/clear_refs ] && "${as_root[@]}" true 2>/dev/null; then
   new_case input-read-error
   earlier_deck
-  run_as root INPUT=/proc/self/clear_refs OUTPUT=river.cs
+  run_as namespace-root INPUT=/proc/self/clear_refs OUTPUT=river.cs
   check "input that opens but cannot be read" \
     "$(iostat_line 'ERROR READING INPUT FILE, IOSTAT=' 22; echo "$stop_line")" \
     "cannot read input file '/proc/self/clear_refs': Invalid argument"
 
   new_case input-read-error-sorted
-  run_as root INPUT=/proc/self/clear_refs OUTPUT=river.cs SORTREACHES=YES
+  run_as namespace-root INPUT=/proc/self/clear_refs OUTPUT=river.cs SORTREACHES=YES
   check "sorted run, input that opens but cannot be read" \
     "$(iostat_line 'ERROR READING INPUT FILE, IOSTAT=' 22; echo "$stop_line")" \
     "cannot read input file '/proc/self/clear_refs': Invalid argument"
 else
-  echo "skipped: unreadable input (needs root and /proc/self/clear_refs)"
+  echo "skipped: unreadable input: needs /proc/self/clear_refs, and root or, for another user," \
+       "user namespaces, which a chroot or the system's settings refuse"
   skipped=$((skipped + 2))
 fi
 

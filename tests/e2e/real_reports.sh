@@ -11,6 +11,8 @@ if ! ls "$dir"/*.geo > /dev/null 2>&1; then
   echo "skipped: no real geometry files in $dir"
   exit 77
 fi
+source "$(dirname "$0")/../needs.sh"
+needs python3 python3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0

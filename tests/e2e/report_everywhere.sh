@@ -8,6 +8,8 @@
 #
 #   report_everywhere.sh PROGRAM CASES_DIR
 set -u
+source "$(dirname "$0")/../needs.sh"
+needs python3 python3
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 cases=$(cd "$2" && pwd)
 report=zz-report.html
