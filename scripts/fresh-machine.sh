@@ -35,9 +35,9 @@ fi
 # The first Debian mirror of this machine's apt sources (deb822 or one-line
 # form), the security archive aside.
 configured_mirror() {
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null |
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
     grep -Eo '^(URIs:[[:space:]]*|deb[[:space:]]+(\[[^]]*\][[:space:]]+)?)[a-z]+://[^[:space:]]+' |
-    grep -Eo '[a-z]+://[^[:space:]]+' | grep -v -- '-security' | grep '/debian/\?$' | head -n 1
+    grep -Eo '[a-z]+://[^[:space:]]+' | grep -v -- '-security' | grep '/debian/\?$' | head -n 1 || true
 }
 mirror=${MIRROR:-$(configured_mirror)}
 if [ -z "$mirror" ]; then
