@@ -46,6 +46,7 @@ if [ -z "$mirror" ]; then
 fi
 
 target=$(mktemp -d /var/tmp/tolvane-fresh.XXXXXX)
+chmod 755 "$target"  # the system's root folder, which every user must enter
 log=$target.log
 : > "$log"
 cleanup() {

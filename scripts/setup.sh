@@ -5,7 +5,7 @@
 #
 #   setup.sh [build|test|package]
 #
-#   build    cmake and g++: enough to build the program
+#   build    cmake, make and g++: enough to build the program
 #   test     also GoogleTest, python3 and groff, which the tests use (default)
 #   package  also lintian, which checks the Debian package
 set -euo pipefail
@@ -13,7 +13,7 @@ purpose=${1:-test}
 
 # Each needed tool: the command (or file) that shows it is there, and the
 # package that brings it.
-tools=(cmake:cmake g++:g++)
+tools=(cmake:cmake make:make g++:g++)
 case $purpose in
   build) ;;
   test) tools+=(/usr/include/gtest/gtest.h:libgtest-dev python3:python3 groff:groff-base) ;;
