@@ -52,7 +52,7 @@ log=$target.log
 cleanup() {
   # Nothing is mounted in the system outside the private namespaces of the
   # steps; --one-file-system keeps rm off anything that would be.
-  rm -f "$target.step"
+  rm -f "$target.step" "$target.step.time"
   if ! $keep; then rm -rf --one-file-system "$target"; fi
 }
 trap cleanup EXIT
@@ -60,21 +60,22 @@ trap cleanup EXIT
 # Writes a line to the terminal and the log.
 say() { echo "$*" | tee -a "$log"; }
 
-# Runs a step, its output going to the log, and prints its status and time.
+# Runs a step, its output going to the log, and prints its status, its time
+# and the processor time it took (user and system, all processes; on a busy
+# machine a truer measure of the work than the time on the clock).
 # The step's own output stays in $output until the next step.
 output=$target.step
 step() {
-  local label=$1 start status took
+  local label=$1 status real user system
   shift
   say "== $label"
-  start=$(date +%s)
   set +e
-  "$@" > "$output" 2>&1
+  { TIMEFORMAT='%0R %0U %0S'; time "$@" > "$output" 2>&1; } 2> "$output.time"
   status=$?
   set -e
-  took=$(($(date +%s) - start))
+  read -r real user system < "$output.time"
   cat "$output" >> "$log"
-  say "   exit $status, $((took / 60)) min $((took % 60)) s"
+  say "   exit $status, $((real / 60)) min $((real % 60)) s; processor $((user + system)) s"
   return $status
 }
 
@@ -129,7 +130,7 @@ step "root: install the package, man-db, man tolvane, remove the package" inside
   command -v tolvane && man tolvane | head -n 12 && apt-get remove -y -qq tolvane &&
   ! command -v tolvane' || failed=1
 sed -n '/^TOLVANE(1)/,$p' "$output" | head -n 12 | sed 's/^/   /' | tee -a "$log"
-rm -f "$output"
+rm -f "$output" "$output.time"
 
 say "fresh-machine: $([ $failed -eq 0 ] && echo 'every step passed' || echo 'a step FAILED'); log: $log"
 exit $failed
