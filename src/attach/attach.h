@@ -27,6 +27,9 @@ inline constexpr int DECLARED_WIDTH = 15;
 inline constexpr int32_t VALUE_TOO_LONG = 36;
 /// The status of a dialogue that got no answer, on every system.
 inline constexpr int32_t NO_ANSWER = 5;
+/// The library's version line (written after a blank when asked for), padded
+/// with blanks to 30 characters.
+inline constexpr std::string_view ATTACH_VERSION = " ATTACH  VER 2.7 (Jan 1992)   ";
 
 /// The keyword=value pairs found on the command line, in command-line order.
 /// A blank keyword text marks an entry that is free or already consumed.
@@ -63,6 +66,11 @@ struct ATTACH_LIBRARY {
   /// The arguments joined, blank-padded, and the length they use.
   char commandLine[COMMAND_LINE_WIDTH] = {};
   int32_t commandLength = 0;
+  /// The first word of the command line that is neither a keyword nor a
+  /// value, which the library ignores ("river.geo" without "INPUT="): its
+  /// column in `commandLine` (0: there is none) and its length.
+  int32_t ignoredColumn = 0;
+  int32_t ignoredLength = 0;
   /// keyword=value pairs of the command line (and answers to prompts).
   SUBSTITUTION_TABLE substitutions;
   /// Keywords declared since the last ATTCHK.
@@ -73,6 +81,12 @@ struct ATTACH_LIBRARY {
   /// The file open on `unit` (units 5 and 6: the console), nullptr if none.
   const UNIT_FILE* unitFile(int32_t unit) const { return units.find(unit); }
 };
+
+/// The first word the command line holds without "=", or empty.
+inline std::string_view ignoredWord(const ATTACH_LIBRARY& lib) {
+  if (lib.ignoredColumn == 0) return {};
+  return {lib.commandLine + lib.ignoredColumn - 1, static_cast<size_t>(lib.ignoredLength)};
+}
 
 /// Declares one keyword and returns its value in `name` (blank-padded to the
 /// length of `name`) with a status: -11/-10 listing, -2/0 default taken, -1

@@ -9,9 +9,6 @@
 
 namespace tolvane {
 
-/// The library's version line (written after a blank when asked for).
-inline constexpr std::string_view ATTACH_VERSION = " ATTACH  VER 2.7 (Jan 1992)   ";
-
 /// The options of one ATTACH call.
 struct ATTACH_OPTIONS {
   char statusLetter = 'U';    ///< O old, N new, S scratch, anything else unknown

@@ -45,8 +45,15 @@ void storeText(std::string_view text, char (&target)[SUBSTITUTION_WIDTH]) {
   copyPadded(text, target);
 }
 
-/// Makes entry k from the first "=" left in the work text (which is blanked).
-void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k) {
+/// Marks columns first..last (0-based, last included) as used by an entry.
+void claim(bool (&used)[COMMAND_LINE_WIDTH], size_t first, size_t last) {
+  for (size_t j = first; j <= last && j < COMMAND_LINE_WIDTH; ++j) used[j] = true;
+}
+
+/// Makes entry k from the first "=" left in the work text (which is blanked),
+/// and marks the columns its keyword, "=" and value take in `used`.
+void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k,
+               bool (&used)[COMMAND_LINE_WIDTH]) {
   std::string_view text(work.data(), work.size());
   size_t equals = text.find('=');
   if (equals == std::string_view::npos) return;  // the caller counted one per entry
@@ -59,7 +66,9 @@ void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k) {
   if (p > 0) {
     int q = LAST_INDEX(text.substr(0, static_cast<size_t>(p)), " ") + 1;
     keyword = text.substr(static_cast<size_t>(q - 1), static_cast<size_t>(p - q + 1));
+    claim(used, static_cast<size_t>(q - 1), static_cast<size_t>(p - 1));
   }
+  claim(used, equals, equals);
   storeText(keyword, table.keyword[k]);
   UPPER_CASE(table.keyword[k]);
 
@@ -80,10 +89,26 @@ void makeEntry(std::span<char> work, SUBSTITUTION_TABLE& table, int k) {
   if (unclosed) value = trimmed(value);
   storeText(value, table.value[k]);
   table.valueLength[k] = static_cast<int32_t>(value.size());
+  // A closed quote's word runs on to the next blank (what follows is dropped).
+  if (quoted && !unclosed) end = std::min(text.find(' ', end), text.size());
+  if (end > first) claim(used, first, end - 1);
   // An "=" inside quotes belongs to the value, not to a further entry.
   if (quoted)
     for (size_t j = begin; j < end; ++j)
       if (work[j] == '=') work[j] = ' ';
+}
+
+/// Records the first word of the work text (which starts at column `offset`
+/// of the command line) that no entry used.
+void noteIgnoredWord(ATTACH_LIBRARY& lib, const char (&work)[COMMAND_LINE_WIDTH],
+                     const bool (&used)[COMMAND_LINE_WIDTH], int offset) {
+  int j = 0;
+  while (j < COMMAND_LINE_WIDTH && (work[j] == ' ' || used[j])) ++j;
+  if (j == COMMAND_LINE_WIDTH) return;
+  int n = 0;
+  while (j + n < COMMAND_LINE_WIDTH && work[j + n] != ' ' && !used[j + n]) ++n;
+  lib.ignoredColumn = offset + j;
+  lib.ignoredLength = n;
 }
 
 }  // namespace
@@ -96,6 +121,8 @@ bool ATTCRK(ATTACH_LIBRARY& lib, int32_t& status, RunStop& stop) {
     table.valueLength[k] = 0;
   }
   table.count = 0;
+  lib.ignoredColumn = 0;
+  lib.ignoredLength = 0;
 
   std::span<char> line(lib.commandLine);
   lib.droppedArguments = ATTCMD(lib.arguments, line, lib.commandLength, lib.messages);
@@ -121,13 +148,16 @@ bool ATTCRK(ATTACH_LIBRARY& lib, int32_t& status, RunStop& stop) {
   std::copy(text.begin() + token.start - 1, text.end(), work);
   long equalsSigns = std::count(std::begin(work), std::end(work), '=');
   if (equalsSigns > MAX_SUBSTITUTIONS) return stopRun(stop, 1, kTooManySubstitutions);
+  bool used[COMMAND_LINE_WIDTH] = {};
   if (equalsSigns == 0) {
     status = kNoSubstitution;
+    noteIgnoredWord(lib, work, used, token.start);
     return true;
   }
   status = kSubstitutions;
   while (std::find(std::begin(work), std::end(work), '=') != std::end(work))
-    makeEntry(work, table, table.count++);
+    makeEntry(work, table, table.count++, used);
+  noteIgnoredWord(lib, work, used, token.start);
   return true;
 }
 

@@ -57,12 +57,23 @@ constexpr std::string_view USAGE =
     "[FIT=CUT|ROUND]; see tolvane --help";
 constexpr std::string_view NAME_LIMIT_HINT =
     " is longer than 32 characters; the limit counts the folders too: run in the file's folder";
+constexpr std::string_view BARE_NAME_LIMIT_HINT =
+    " is longer than 32 characters: shorten the file's name, or make a shorter symbolic link "
+    "to it and give that";
+
+/// True when the name (as far as it was kept) names no folder.
+bool isBareName(const NameText& name) {
+  std::string_view kept = view(name);
+  return kept.find('/') == std::string_view::npos && kept.find('\\') == std::string_view::npos;
+}
 
 /// Explains a keyword whose value could not be used (too long for the name).
+/// Running in the file's folder cannot help a name that has no folder.
 void explainUnusableName(RunStop& stop, std::string_view what, int32_t status,
                          const NameText& name) {
   if (status == VALUE_TOO_LONG)
-    explainStop(stop, {what, " name ", Quoted(name, true).view(), NAME_LIMIT_HINT});
+    explainStop(stop, {what, " name ", Quoted(name, true).view(),
+                       isBareName(name) ? BARE_NAME_LIMIT_HINT : NAME_LIMIT_HINT});
   else
     explainStop(stop, {"cannot use the ", what, " name ", Quoted(name, false).view()});
 }
@@ -178,7 +189,12 @@ bool OPENFILES(ATTACH_LIBRARY& attach, InputStream& input, OutputStream& output,
   if (!readFit(console, fitStatus, fitValue, fit, stop)) return false;
 
   if (usable(inputStatus) && isBlank(view(inputName))) {
-    explainStop(stop, {"no input file given; ", USAGE});
+    // "tolvane river.geo": the name came without "INPUT=" and was ignored.
+    if (std::string_view word = ignoredWord(attach); !word.empty())
+      explainStop(stop, {"'", word, "' was ignored: arguments are KEYWORD=value; did you mean INPUT=",
+                         word, "?"});
+    else
+      explainStop(stop, {"no input file given; ", USAGE});
     return inputFailure(console, inputStatus, inputName, stop);
   }
   if (!usable(inputStatus)) {

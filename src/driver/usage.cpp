@@ -86,7 +86,10 @@ void writeUsage(OutputStream& out) { out.write(kUsage); }
 void writeVersion(OutputStream& out) {
   out.write("tolvane ");
   out.writeLine(kVersion);
-  ATTVER(out);
+  // The library's line as the listing writes it, without the padding blanks.
+  std::string_view library = ATTACH_VERSION;
+  out.write(" ");
+  out.writeLine(library.substr(0, library.find_last_not_of(' ') + 1));
 }
 
 }  // namespace tolvane

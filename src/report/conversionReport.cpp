@@ -48,6 +48,20 @@ std::string_view stationOf(const NumberEntry& e) {
 }
 
 
+/// Keeps a reach name as people write it, "RIVER-1,Reach-1": the river and
+/// reach names without the blanks that pad each to its columns.
+void keepReachName(std::string_view name, char (&slot)[kReachNameLength]) {
+  std::memset(slot, ' ', kReachNameLength);
+  size_t comma = name.find(',');
+  std::string_view river = withoutBlanks(name.substr(0, comma));
+  size_t n = std::min(river.size(), kReachNameLength);
+  std::memcpy(slot, river.data(), n);
+  if (comma == std::string_view::npos || n == kReachNameLength) return;
+  slot[n++] = ',';
+  std::string_view reach = withoutBlanks(name.substr(comma + 1));
+  std::memcpy(slot + n, reach.data(), std::min(reach.size(), kReachNameLength - n));
+}
+
 void fillFace(const SectionCards& cards, BridgeFace& face) {
   face.station = cards.station;
   face.groundCount = 0;
@@ -226,11 +240,7 @@ void ConversionReport::startReach(int32_t number, std::string_view name) {
   endReach();
   t_->currentReach = number;
   t_->reachesStarted = std::max(t_->reachesStarted, number);
-  if (number <= REACH_CAPACITY) {
-    char* slot = t_->reachName[number];
-    std::memset(slot, ' ', kReachNameLength);
-    std::memcpy(slot, name.data(), std::min(name.size(), kReachNameLength));
-  }
+  if (number <= REACH_CAPACITY) keepReachName(name, t_->reachName[number]);
 }
 
 void ConversionReport::finding(FindingKind kind, std::string_view station,

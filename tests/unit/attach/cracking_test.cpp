@@ -102,9 +102,39 @@ TEST(Cracking, WordsWithoutEqualsSignAreIgnored) {
   AttachRun stray({"hello", "I=a", "world"});
   EXPECT_EQ(crack(stray), 99);
   EXPECT_EQ(stray.lib.substitutions.count, 1);
+  EXPECT_EQ(ignoredWord(stray.lib), "hello");
   AttachRun words({"hello", "world"});
   EXPECT_EQ(crack(words), 0);
   EXPECT_EQ(words.lib.substitutions.count, 0);
+  EXPECT_EQ(ignoredWord(words.lib), "hello");
+}
+
+TEST(Cracking, TheFirstIgnoredWordIsNoKeywordNorValue) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string ignored;
+  } cases[] = {
+      {{"I=a", "river.geo", "b"}, "river.geo"},
+      {{"I=a,river.geo"}, "river.geo"},
+      {{"INPUT", "=", "river.geo"}, ""},
+      {{"INPUT=", "OUTPUT=x"}, ""},
+      {{"INPUT="}, ""},
+      {{"INPUT='my river.geo'", "x.cs"}, "x.cs"},
+      {{"OUTPUT=\"a b\"xyz"}, ""},
+      {{"T='a", "b=c"}, ""},
+      {{"A=B=C", "D"}, "D"},
+  };
+  for (const Case& c : cases) {
+    AttachRun run(c.arguments);
+    crack(run);
+    EXPECT_EQ(ignoredWord(run.lib), c.ignored) << c.arguments[0];
+  }
+  // A second crack forgets the first one's word.
+  AttachRun run({"river.geo"});
+  crack(run);
+  run.lib.arguments = {};
+  crack(run);
+  EXPECT_EQ(ignoredWord(run.lib), "");
 }
 
 TEST(Cracking, NothingOnTheLine) {

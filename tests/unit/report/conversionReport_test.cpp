@@ -110,6 +110,21 @@ TEST_F(Report, SaysWhichFitWasUsedAndNamesTheFieldOneFindingsByIt) {
   EXPECT_EQ(report.changedCount(), 3);
 }
 
+TEST_F(Report, ReachNamesAreShownWithoutTheirPadding) {
+  std::string html = write([&] {
+    report.startReach(1, "Test Creek      ,Reach 1         ");
+    report.finding(FindingKind::LEVEE, "5.99", "levee line");
+    report.sectionWritten(section("5.99", "  5.99"));
+    report.startReach(2, "NoComma          ");
+    report.sectionWritten(section("4.0", "   4.0"));
+  });
+  // The findings' reach row, the reaches table and the long profile's title.
+  EXPECT_EQ(count(html, "Test Creek,Reach 1"), count(html, "Test Creek"));
+  EXPECT_GE(count(html, "Test Creek,Reach 1"), 3u);
+  EXPECT_NE(html.find("Long profile of reach 1: Test Creek,Reach 1<"), std::string::npos);
+  EXPECT_NE(html.find("Long profile of reach 2: NoComma<"), std::string::npos);
+}
+
 TEST_F(Report, AnyInputBytesLeaveTheFileWellFormed) {
   std::string odd = "a<b>&\"c\x01\x7f\xe9\xc3\xa9\xff\xed\xa0\x80";
   write([&] {
