@@ -79,9 +79,10 @@ step() {
   return $status
 }
 
-# ctest's summary and every test that did not pass, from the last step.
+# ctest's summary, every test that did not pass, and what was skipped and
+# why, from the last step.
 test_summary() {
-  grep -E '^[0-9]+% tests passed|^Total Test time|^The following tests|^[[:space:]]+[0-9]+ - ' "$output" |
+  grep -E '^[0-9]+% tests passed|^Total Test time|^The following tests|^[[:space:]]+[0-9]+ - |^Skipped|^  [a-z0-9._-]+: ' "$output" |
     sed 's/^/   /' | tee -a "$log" || true
 }
 
