@@ -19,6 +19,7 @@
 #   unsorted  tolvane INPUT=FILE OUTPUT=DECK
 #   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
 #   unsorted+report, sorted+report: the same with REPORT=FILE.html
+#   unsorted+round  tolvane INPUT=FILE OUTPUT=DECK FIT=ROUND
 # It prints one table per input: the median wall time, MB of input per second,
 # the peak resident memory (largest "Maximum resident set size" of
 # /usr/bin/time -v over the runs), the ratio of the median to the floor's
@@ -119,6 +120,8 @@ run_mode() {
       check_conversion "$mode" ;;
     sorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES "REPORT=$report"
       check_conversion "$mode" ;;
+    unsorted+round) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" FIT=ROUND
+      check_conversion "$mode" ;;
   esac
   times[$mode]+="$wall "
   if [ "$rss_kb" -gt "${peaks[$mode]:-0}" ]; then peaks[$mode]=$rss_kb; fi
@@ -128,7 +131,7 @@ run_mode() {
 # round so that a machine that slows down or speeds up during the benchmark
 # weighs on all of them alike (the ratios stay fair); sets row_med[MODE] and
 # row_kb[MODE].
-modes=(floor unsorted unsorted+report sorted sorted+report)
+modes=(floor unsorted unsorted+report sorted sorted+report unsorted+round)
 measure() {
   local i mode
   times=() peaks=()
@@ -145,7 +148,7 @@ measure() {
 count_allocations() {
   local sort=()
   case $1 in sorted*) sort=(SORTREACHES=YES) ;; esac
-  case $1 in *report) sort+=("REPORT=$report") ;; esac
+  case $1 in *report) sort+=("REPORT=$report") ;; *round) sort+=(FIT=ROUND) ;; esac
   (cd "$work" && TMPDIR="$scratch" COUNT_ALLOCATIONS_FILE="$tmp/allocations.txt" LD_PRELOAD="$counter" \
     "$converter" "INPUT=$input" "OUTPUT=$deck" "${sort[@]}" > /dev/null)
   cat "$tmp/allocations.txt"
@@ -168,7 +171,7 @@ for size in "${sizes[@]}"; do
   measure
   floor=${row_med[floor]}
   floor_kb=${row_kb[floor]}
-  for mode in unsorted sorted unsorted+report sorted+report; do
+  for mode in unsorted sorted unsorted+report sorted+report unsorted+round; do
     row_alloc[$mode]=$(count_allocations "$mode")
   done
   report_bytes=$(stat -c %s "$work/$report")
@@ -181,7 +184,7 @@ for size in "${sizes[@]}"; do
   echo "|---|---:|---:|---:|---:|---:|"
   awk -v t="$floor" -v mb="$mb" -v kb="$floor_kb" \
     'BEGIN { printf "| floor: cat FILE FILE > OUT | %.3f | %.0f | %.1f | 1.00 | |\n", t, mb / t, kb / 1024 }'
-  for mode in unsorted sorted unsorted+report sorted+report; do
+  for mode in unsorted sorted unsorted+report sorted+report unsorted+round; do
     awk -v m="$mode" -v t="${row_med[$mode]}" -v f="$floor" -v mb="$mb" -v kb="${row_kb[$mode]}" -v a="${row_alloc[$mode]}" \
       'BEGIN { printf "| %s | %.3f | %.1f | %.1f | %.2f | %d |\n", m, t, mb / t, kb / 1024, t / f, a }'
   done
@@ -189,6 +192,8 @@ for size in "${sizes[@]}"; do
   awk -v b="$report_bytes" -v u="${row_med[unsorted]}" -v ur="${row_med[unsorted+report]}" \
       -v s="${row_med[sorted]}" -v sr="${row_med[sorted+report]}" \
     'BEGIN { printf "Report: %.1f MB; time with the report / without: unsorted %.2f, sorted %.2f\n", b / 1e6, ur / u, sr / s }'
+  awk -v u="${row_med[unsorted]}" -v r="${row_med[unsorted+round]}" \
+    'BEGIN { printf "FIT=ROUND: time with it / without, unsorted: %.3f\n", r / u }'
   rm -f "$work/$input"
   unset row_med row_kb row_alloc
 done

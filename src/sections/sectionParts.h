@@ -139,9 +139,17 @@ inline std::string_view fittedField1(const FIELD8& field) {
   return text.size() < 6 ? text : text.substr(0, 6);
 }
 
-/// What field 1 shows of a value under `fit`: as fittedField1, or, rounding,
-/// a plain decimal of 6 or more characters rounded to the most decimals that
-/// fit (written into `room`); a value no rounding fits is cut.
-std::string_view fitField1(const FIELD8& field, Field1Fit fit, char (&room)[FIELD1_WIDTH]);
+/// What field 1 shows of a text of 6 or more characters, rounding: a plain
+/// decimal rounded to the most decimals that fit (written into `room`); a
+/// text no rounding fits is cut.
+std::string_view roundedField1(std::string_view text, char (&room)[FIELD1_WIDTH]);
+
+/// What field 1 shows of a value under `fit`: as fittedField1, or rounded
+/// (see roundedField1).
+inline std::string_view fitField1(const FIELD8& field, Field1Fit fit, char (&room)[FIELD1_WIDTH]) {
+  std::string_view text = trimmed(field);
+  if (text.size() < 6) return text;
+  return fit == Field1Fit::ROUND ? roundedField1(text, room) : text.substr(0, 6);
+}
 
 }  // namespace tolvane

@@ -34,8 +34,9 @@ void WRITE_GRS(OutputStream& out, GROUND_PROFILE& ground, const FIELD8& station,
     if (i % 5 == 0) {
       std::string_view shown = fitField1(ground.ELEV[i], fit, room);
       if (findings.active()) cuts.look(ground.ELEV[i], shown);
-      rewriteOpeningElevation(ground.ELEV[i], shown, shown.data() == room);
-      gr.text(fittedField1(ground.ELEV[i]));
+      bool rounded = shown.data() == room;
+      rewriteOpeningElevation(ground.ELEV[i], shown, rounded);
+      gr.text(rounded ? shown : fittedField1(ground.ELEV[i]));
     } else {
       gr.text(view(ground.ELEV[i]));
     }

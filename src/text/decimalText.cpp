@@ -117,19 +117,59 @@ int formatRounded(const PlainDecimal& number, int decimals, bool point, int widt
   return n;
 }
 
+/// The common case of rounding, without building the digits again: the
+/// first `keep` characters of a plain decimal, its point among them, rounded
+/// by the digit after them. Returns `keep`, or 0 when a carry runs past the
+/// first digit (the number then needs one more place).
+int roundInPlace(std::string_view text, int keep, char* out) {
+  for (int i = 0; i < keep; ++i) out[i] = text[static_cast<size_t>(i)];  // a few characters
+  if (static_cast<size_t>(keep) >= text.size() || text[static_cast<size_t>(keep)] < '5')
+    return keep;
+  for (int i = keep - 1; i >= 0; --i) {
+    if (out[i] == '.') continue;
+    if (!isDigit(out[i])) return 0;  // the sign
+    if (out[i] != '9') {
+      ++out[i];
+      return keep;
+    }
+    out[i] = '0';
+  }
+  return 0;
+}
+
 }  // namespace
 
 int roundToWidth(std::string_view text, int width, char* out) {
   width = std::clamp(width, 1, 16);
-  PlainDecimal number;
-  if (text.size() > 32 || !splitPlainDecimal(text, number)) return 0;
-  int most = std::min(5, static_cast<int>(number.fraction.size()));
-  for (int decimals = most; decimals >= 0; --decimals) {
-    bool point = decimals > 0 || number.point;
-    int n = formatRounded(number, decimals, point, width, out);
-    if (n > 0) return n;
+  // The common case first: a sign, digits and a point with decimals after
+  // it, the point within the width. It keeps the characters up to the most
+  // decimals that fit and rounds them by the next digit.
+  size_t n = text.size();
+  size_t i = n > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  size_t digitsFrom = i;
+  while (i < n && isDigit(text[i])) ++i;
+  size_t point = i;
+  if (i < n && text[i] == '.')
+    for (++i; i < n && isDigit(text[i]);) ++i;
+  if (i != n || n > 32 || n - digitsFrom < 2) {
+    // Not plain, or too short to be sure it holds a digit: the careful way.
+  } else if (point < n && static_cast<int>(point) < width) {
+    int most = std::min({5, static_cast<int>(n - point - 1), width - static_cast<int>(point) - 1});
+    int kept = roundInPlace(text, static_cast<int>(point) + 1 + most, out);
+    if (kept > 0) return kept;
   }
-  return number.point ? formatRounded(number, 0, false, width, out) : 0;
+  PlainDecimal number;
+  if (n > 32 || !splitPlainDecimal(text, number)) return 0;
+  if (!number.point) return formatRounded(number, 0, false, width, out);
+  // Start at the decimals that leave room for the sign, the integer digits
+  // and the point; a carry into a new digit takes one decimal more off.
+  int room = width - static_cast<int>(number.sign.size() + number.integer.size()) - 1;
+  int most = std::min({5, static_cast<int>(number.fraction.size()), room});
+  for (int decimals = most; decimals >= 0; --decimals) {
+    int length = formatRounded(number, decimals, true, width, out);
+    if (length > 0) return length;
+  }
+  return formatRounded(number, 0, false, width, out);
 }
 
 bool parseDecimalText(std::string_view text, DECIMAL_TEXT& number) {
