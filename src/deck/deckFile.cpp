@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/interrupts.h"
+#include "platform/leftovers.h"
 #include "platform/replacement.h"
 
 namespace tolvane {
@@ -23,7 +24,6 @@ constexpr char kNoDeck[] = "tolvane: interrupted; no deck was written\n";
 constexpr char kDeckUnchanged[] =
     "tolvane: interrupted; no deck was written, an earlier deck of that name is unchanged\n";
 constexpr char kDeckIncomplete[] = "tolvane: interrupted; the deck written so far is incomplete\n";
-constexpr char kDeckComplete[] = "tolvane: interrupted after the deck was written whole\n";
 
 void noteForInterrupt(const char* note) {
   platform::InterruptBlock block;
@@ -34,7 +34,9 @@ void noteForInterrupt(const char* note) {
 /// interrupt cleanup.
 int createTemporary(DECK_FILE& deck, unsigned permissions, int& fd) {
   platform::InterruptBlock block;
-  int rc = platform::createHiddenBeside(deck.target, permissions, deck.temporary, fd);
+  deck.permissions = permissions;
+  int rc = platform::createHiddenBeside(deck.target, permissions, deck.temporary, fd,
+                                        deck.permissionError);
   if (rc != 0) return rc;
   std::memcpy(gTemporary, deck.temporary, sizeof gTemporary);
   gTemporaryActive = 1;
@@ -47,6 +49,68 @@ void forgetTemporary(DECK_FILE& deck, const char* note) {
   deck.temporary[0] = '\0';
   gTemporaryActive = 0;
   gInterruptNote = note;
+}
+
+/// Removes a temporary file; one that cannot be removed now is tried again
+/// at the end of the run.
+void removeTemporary(const char* path) {
+  if (path[0] != '\0' && platform::removeFile(path) != 0) platform::noteLeftover(path, false);
+}
+
+/// Puts the earlier file back from its second name.
+int putEarlierBack(DECK_FILE& file) {
+  int rc = platform::replaceFile(file.earlier, file.target);
+  // Where the second name was a hard link, both names remain.
+  if (rc == 0) removeTemporary(file.earlier);
+  if (rc == 0) file.earlier[0] = '\0';
+  return rc;
+}
+
+/// Renames the report into place, its earlier file kept under a second name.
+int placeReport(DECK_FILE& report) {
+  std::size_t n = std::strlen(report.temporary);
+  std::memcpy(report.earlier, report.temporary, n);
+  std::memcpy(report.earlier + n, ".earlier", sizeof ".earlier");
+  int rc = platform::keepUnderSecondName(report.target, report.earlier);
+  if (rc == platform::NOT_FOUND) {
+    report.earlier[0] = '\0';  // no earlier report
+  } else if (rc != 0) {
+    report.earlier[0] = '\0';
+    return rc;
+  }
+  rc = platform::replaceFile(report.temporary, report.target);
+  if (rc != 0 && report.earlier[0] != '\0') putEarlierBack(report);
+  return rc;
+}
+
+/// After the deck could not be put in place: the report goes back to what
+/// it was, the earlier one or none.
+int undoReport(DECK_FILE& report) {
+  if (report.earlier[0] != '\0') return putEarlierBack(report);
+  int rc = platform::removeFile(report.target);
+  return rc == platform::NOT_FOUND ? 0 : rc;
+}
+
+/// True when both paths name files of one folder.
+bool sameFolder(const char* first, const char* second) {
+  auto folderLength = [](const char* path) {
+    size_t n = std::strlen(path);
+    while (n > 0 && path[n - 1] != '/' && path[n - 1] != '\\') --n;
+    return n;
+  };
+  size_t n = folderLength(first);
+  return n == folderLength(second) && std::memcmp(first, second, n) == 0;
+}
+
+/// Makes the renames durable: the folder of each file put in place.
+int syncFolders(const DECK_FILE& deck, const DECK_FILE* report) {
+  int rc = deck.target[0] != '\0' ? platform::syncFolderOf(deck.target) : 0;
+  if (report && report->target[0] != '\0' &&
+      (deck.target[0] == '\0' || !sameFolder(deck.target, report->target))) {
+    int second = platform::syncFolderOf(report->target);
+    if (rc == 0) rc = second;
+  }
+  return rc;
 }
 
 /// How a file that replaces another is to be written.
@@ -118,7 +182,9 @@ int openReportFile(const char* name, DECK_FILE& report, int& fd) {
   if (int rc = settleTarget(name, report, writing, permissions, kind, fd)) return rc;
   if (writing == Writing::DIRECTLY) return 0;
   platform::InterruptBlock block;
-  int rc = platform::createHiddenBeside(report.target, permissions, report.temporary, fd);
+  report.permissions = permissions;
+  int rc = platform::createHiddenBeside(report.target, permissions, report.temporary, fd,
+                                        report.permissionError);
   if (rc != 0) {
     report.temporary[0] = '\0';
     report.temporaryFailed = kind == platform::FileKind::REGULAR;
@@ -129,35 +195,47 @@ int openReportFile(const char* name, DECK_FILE& report, int& fd) {
   return 0;
 }
 
-int commitReportFile(DECK_FILE& report) {
-  if (report.temporary[0] == '\0') return 0;
-  platform::InterruptBlock block;
-  int rc = platform::replaceFile(report.temporary, report.target);
-  if (rc != 0) platform::removeFile(report.temporary);
-  report.temporary[0] = '\0';
-  gReportActive = 0;
-  return rc;
-}
-
 void discardReportFile(DECK_FILE& report) {
   platform::InterruptBlock block;
-  if (report.temporary[0] != '\0') platform::removeFile(report.temporary);
+  removeTemporary(report.temporary);
   report.temporary[0] = '\0';
   gReportActive = 0;
 }
 
-int commitDeckFile(DECK_FILE& deck) {
-  if (deck.temporary[0] == '\0') return 0;
-  // Held off, so an interrupt sees the deck either still temporary or in place.
-  platform::InterruptBlock block;
-  int rc = platform::replaceFile(deck.temporary, deck.target);
-  if (rc != 0) platform::removeFile(deck.temporary);
-  forgetTemporary(deck, rc == 0 ? kDeckComplete : nullptr);
-  return rc;
+RunCommit commitRun(DECK_FILE& deck, DECK_FILE* report) {
+  // From the first rename on, an interrupt could leave the report new and
+  // the deck earlier: it waits, and the process ends by its own status.
+  platform::holdInterruptsUntilExit();
+  RunCommit result;
+  if (report && report->temporary[0] != '\0') {
+    if (int rc = placeReport(*report); rc != 0) {
+      result = {CommitFailure::REPORT, rc, 0, 0};
+      discardReportFile(*report);
+      discardDeckFile(deck);
+      return result;
+    }
+    report->temporary[0] = '\0';
+    gReportActive = 0;
+  }
+  if (deck.temporary[0] != '\0') {
+    if (int rc = platform::replaceFile(deck.temporary, deck.target); rc != 0) {
+      result = {CommitFailure::DECK, rc, 0, 0};
+      if (report) result.restoreError = undoReport(*report);
+      discardDeckFile(deck);
+      return result;
+    }
+    forgetTemporary(deck, nullptr);
+  }
+  if (report && report->earlier[0] != '\0') {
+    removeTemporary(report->earlier);
+    report->earlier[0] = '\0';
+  }
+  result.syncError = syncFolders(deck, report);
+  return result;
 }
 
 void discardDeckFile(DECK_FILE& deck) {
-  if (deck.temporary[0] != '\0') platform::removeFile(deck.temporary);
+  removeTemporary(deck.temporary);
   forgetTemporary(deck, nullptr);
 }
 
@@ -167,6 +245,7 @@ const char* removeTemporaryDeckOnInterrupt() {
   gTemporaryActive = 0;
   if (gReportActive) platform::removeFile(gReportTemporary);
   gReportActive = 0;
+  platform::removeLeftoversOnInterrupt();
   return note;
 }
 

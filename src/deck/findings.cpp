@@ -43,7 +43,6 @@ constexpr KindText kKinds[FINDING_KIND_COUNT] = {
     {"reach-without-end", false},
     {"junction-name-unmatched", false},
     {"no-section", false},
-    {"run-stopped", false},
 };
 
 }  // namespace

@@ -38,11 +38,10 @@ enum class FindingKind : uint8_t {
   REACH_WITHOUT_END,
   JUNCTION_NAME_UNMATCHED,
   NO_SECTION,
-  RUN_STOPPED,
 };
 
 /// Number of finding kinds.
-inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::RUN_STOPPED) + 1;
+inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::NO_SECTION) + 1;
 
 /// The name a finding row carries ("gr-elevation-cut", ...).
 std::string_view findingName(FindingKind kind);

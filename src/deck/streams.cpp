@@ -241,6 +241,13 @@ int OutputStream::flush() {
   return error_;
 }
 
+int OutputStream::sync() {
+  if (fd_ < 0) return error_;
+  flush();
+  if (!error_) error_ = platform::syncFile(fd_);
+  return error_;
+}
+
 int OutputStream::close() {
   if (fd_ < 0) return 0;
   flush();

@@ -119,6 +119,9 @@ class OutputStream {
   int appendFile(int fd);
   /// Writes out the buffer; returns 0 or the error number of the first failure.
   int flush();
+  /// Flushes and makes what was written durable (see platform::syncFile);
+  /// returns 0 or the error number of the first failure.
+  int sync();
   /// Flushes and closes (an attached descriptor is only flushed); returns 0 or
   /// the error number of the first failure.
   int close();

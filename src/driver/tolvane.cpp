@@ -21,6 +21,7 @@
 #include "network/writeT1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/leftovers.h"
 #include "report/conversionReport.h"
 #include "sections/crossSection.h"
 #include "sections/readSection.h"
@@ -55,6 +56,9 @@ struct CONVERSION {
   RunFiles files;
   ConversionReport report;
   Findings findings;  // the report's, once it is open
+  // Warnings for standard error: what the run could not do, though it ended.
+  char warnings[2048] = {};
+  size_t warningsLength = 0;
 
   // Second-pass state.
   int32_t reachTotal = 0;
@@ -294,7 +298,8 @@ bool convertAll(CONVERSION& c) {
   }
 }
 
-/// The closing cards: the pending section, the last DB card, a blank card, EJ.
+/// The closing cards: the pending section, the last DB card, a blank card,
+/// EJ; then the deck written out, synced (when it replaces a file) and closed.
 bool finishDeck(CONVERSION& c) {
   writePendingSection(c);
   if (c.currentReach > 0) WRITE_DB(c.output, c.currentReach, c.reaches, c.junctions);
@@ -302,14 +307,11 @@ bool finishDeck(CONVERSION& c) {
   c.output.writeLine("EJ");
   if (c.sorted && !closeReachFile(c)) return false;
   c.input.close();
-  if (int rc = c.output.close(); rc != 0) {
+  int rc = c.deck.temporary[0] != '\0' ? c.output.sync() : 0;
+  int closed = c.output.close();
+  if (rc == 0) rc = closed;
+  if (rc != 0) {
     explainWriteError(c, rc);
-    FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c.console);
-    return stopRun(c.stop, 1);
-  }
-  if (int rc = commitDeckFile(c.deck); rc != 0) {
-    explainStop(c.stop, {"cannot rename the finished deck '", c.deck.temporary, "' to '",
-                         c.deck.target, "': ", platform::errorText(rc)});
     FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c.console);
     return stopRun(c.stop, 1);
   }
@@ -359,50 +361,116 @@ void writeExplanation(const RunStop& stop, int errorFd) {
   platform::writeAll(errorFd, line, n);
 }
 
-/// The last finding of a stopped run: why it stopped and what the deck lacks.
-void noteStop(CONVERSION& c) {
-  DetailText detail;
-  detail.text("the run stopped with status ").number(c.stop.status);
-  if (!explanationOf(c.stop).empty()) detail.text(": ").text(explanationOf(c.stop));
-  if (!c.output.isOpen() && c.currentReach == 0 && c.report.sectionsWritten() == 0) {
-    detail.text("; nothing of the input was converted");
-  } else if (c.currentReach == 0) {
-    detail.text("; the input was converted up to the stop, no reach was reached");
-  } else {
-    detail.text("; the deck ends inside reach ").number(c.currentReach);
-    if (c.reachTotal > c.currentReach)
-      detail.text(": reaches ").number(c.currentReach + 1).text(" to ").number(c.reachTotal);
-    if (c.reachTotal > c.currentReach) detail.text(" were never converted, nor the rest of this one");
-    else detail.text(", whose rest was never converted");
-  }
-  c.findings.note(FindingKind::RUN_STOPPED, "", detail.view());
+/// The report's name as the command line gave it.
+std::string_view reportName(const CONVERSION& c) {
+  std::string_view name(c.files.report.data(), c.files.report.size());
+  return name.substr(0, name.find_last_not_of(' ') + 1);
 }
 
-/// Completes the report, after a stop too, and writes its console line.
-void finishReport(CONVERSION& c) {
-  if (!c.report.isOpen()) return;
-  if (c.stop.stopped)
-    noteStop(c);
-  else if (c.report.sectionsWritten() == 0)
+/// Completes the report: written whole, synced and closed, not yet in place.
+bool completeReport(CONVERSION& c) {
+  if (!c.report.isOpen()) return true;
+  if (c.report.sectionsWritten() == 0)
     c.findings.note(FindingKind::NO_SECTION, "",
                     "the input holds no cross section the conversion could read: "
                     "the deck carries no section");
-  if (int rc = c.report.finish(); rc != 0) {
-    std::string_view name(c.files.report.data(), c.files.report.size());
-    name = name.substr(0, name.find_last_not_of(' ') + 1);
-    explainStop(c.stop, {"cannot write report file '", name, "': ", platform::errorText(rc)});
+  if (int rc = c.report.complete(); rc != 0) {
+    explainStop(c.stop,
+                {"cannot write report file '", reportName(c), "': ", platform::errorText(rc)});
     FreeLine().text("ERROR WRITING REPORT FILE").writeTo(c.console);
-    stopRun(c.stop, 1);
-    return;
+    return stopRun(c.stop, 1);
   }
-  std::string_view name(c.files.report.data(), c.files.report.size());
+  return true;
+}
+
+/// The console line of a report put in place.
+void writeReportLine(CONVERSION& c) {
   CardLine line;
-  line.raw(" REPORT WRITTEN TO ").raw(name.substr(0, name.find_last_not_of(' ') + 1)).raw(": ");
+  line.raw(" REPORT WRITTEN TO ").raw(reportName(c)).raw(": ");
   char counts[64];
   int n = std::snprintf(counts, sizeof counts, "%lld DROPPED, %lld CHANGED",
                         static_cast<long long>(c.report.droppedCount()),
                         static_cast<long long>(c.report.changedCount()));
   line.raw({counts, static_cast<size_t>(n)}).writeTo(c.console);
+}
+
+/// Adds a `tolvane: warning: ...` line for standard error.
+void warn(CONVERSION& c, std::initializer_list<std::string_view> parts) {
+  size_t room = sizeof c.warnings - c.warningsLength;
+  auto add = [&](std::string_view part) {
+    size_t n = part.size() < room ? part.size() : room;
+    std::memcpy(c.warnings + c.warningsLength, part.data(), n);
+    c.warningsLength += n;
+    room -= n;
+  };
+  add("tolvane: warning: ");
+  for (std::string_view part : parts) add(part);
+  // A line cut for room still ends.
+  if (room == 0) c.warningsLength -= 1;
+  c.warnings[c.warningsLength++] = '\n';
+}
+
+/// The permission bits as octal digits.
+std::string_view octalBits(unsigned bits, char (&digits)[8]) {
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, bits & 07777u, 8);
+  return {digits, static_cast<size_t>(end - digits)};
+}
+
+/// Warns of a file put in place without the permission bits it was to take.
+void warnOfPermissions(CONVERSION& c, const DECK_FILE& file, std::string_view what) {
+  if (file.permissionError == 0 || file.target[0] == '\0') return;
+  char digits[8];
+  warn(c, {"cannot give the ", what, " '", file.target, "' the permission bits ",
+           octalBits(file.permissions, digits), ": ", platform::errorText(file.permissionError),
+           "; it keeps those it was made with"});
+}
+
+/// Puts the deck and the report in place together, or neither.
+bool commitFiles(CONVERSION& c) {
+  DECK_FILE* report = c.report.isOpen() ? &c.report.place() : nullptr;
+  RunCommit commit = commitRun(c.deck, report);
+  if (commit.failed == CommitFailure::REPORT) {
+    explainStop(c.stop, {"cannot put the finished report in place of '", report->target,
+                         "': ", platform::errorText(commit.error)});
+    FreeLine().text("ERROR WRITING REPORT FILE").writeTo(c.console);
+    return stopRun(c.stop, 1);
+  }
+  if (commit.failed == CommitFailure::DECK) {
+    explainStop(c.stop, {"cannot put the finished deck in place of '", c.deck.target, "': ",
+                         platform::errorText(commit.error)});
+    if (commit.restoreError != 0)
+      addToExplanation(c.stop, {"; the earlier report could not be put back (",
+                                platform::errorText(commit.restoreError), ") and is kept as '",
+                                report->earlier, "'"});
+    FreeLine().text("ERROR WRITING OUTPUT FILE").writeTo(c.console);
+    return stopRun(c.stop, 1);
+  }
+  if (commit.syncError != 0)
+    warn(c, {"cannot make the new names in the deck's folder durable: ",
+             platform::errorText(commit.syncError),
+             "; the files are in place, but a power cut now could undo that"});
+  warnOfPermissions(c, c.deck, "deck");
+  if (report) warnOfPermissions(c, *report, "report");
+  return true;
+}
+
+/// Tries once more to remove the temporary files that could not be removed,
+/// and warns of those that stay.
+void removeLeftovers(CONVERSION& c) {
+  int unnamed = platform::retryLeftovers(
+      [](const char* path, bool folder, int error, void* context) {
+        warn(*static_cast<CONVERSION*>(context),
+             {"cannot remove the temporary ", folder ? "folder '" : "file '", path, "': ",
+              platform::errorText(error), "; it is left behind and may be deleted"});
+      },
+      &c);
+  if (unnamed > 0) {
+    char digits[16];
+    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, unnamed);
+    warn(c, {"more temporary files could not be removed: ",
+             std::string_view(digits, static_cast<size_t>(end - digits)),
+             " are left behind in the temporary folder"});
+  }
 }
 
 }  // namespace
@@ -439,17 +507,25 @@ int runTolvane(std::span<const char* const> arguments, int consoleFd, int answer
 
   TOLVANE(*c);
 
-  // After a stop the temporary deck goes, so an earlier deck of its name stays
-  // as it was, and no reach file is left behind.
   c->input.close();
   c->scratch.close();
-  c->output.close();
-  discardDeckFile(c->deck);
   removeReachDirectory(c->reachFiles);
-  finishReport(*c);
+  // The deck and the report are put in place together, the report first,
+  // once both are whole; after a stop neither is, and earlier files of their
+  // names stay as they were.
+  bool committed = !c->stop.stopped && completeReport(*c) && commitFiles(*c);
+  if (!committed) {
+    c->output.close();
+    discardDeckFile(c->deck);
+    if (c->report.isOpen()) c->report.discard();
+  } else if (c->report.isOpen()) {
+    writeReportLine(*c);
+  }
+  removeLeftovers(*c);
   c->console.writeLine(c->stop.finalLine);
   c->console.flush();
   writeExplanation(c->stop, errorFd);
+  if (c->warningsLength > 0) platform::writeAll(errorFd, c->warnings, c->warningsLength);
   return c->stop.stopped ? c->stop.status : 0;
 }
 

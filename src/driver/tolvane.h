@@ -11,7 +11,9 @@ namespace tolvane {
 /// status 1, one line that says in plain words what failed. A first argument
 /// "-h", "--help" or "--version" writes the help or version text instead.
 /// Returns the exit status: 0 after a normal end, the keyword listing, the help
-/// or the version, 1 after every stop caused by an error.
+/// or the version, 1 after every stop caused by an error. A run that puts its
+/// deck and report in place holds interrupts off from then on, to the end of
+/// the process (see commitRun).
 int runTolvane(std::span<const char* const> arguments, int consoleFd, int answerFd, int errorFd);
 
 }  // namespace tolvane

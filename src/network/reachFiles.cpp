@@ -3,8 +3,10 @@
 #include <cstring>
 
 #include "deck/deckFile.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/interrupts.h"
+#include "platform/leftovers.h"
 #include "platform/replacement.h"
 #include "platform/temporaryDirectory.h"
 
@@ -44,18 +46,26 @@ bool formatPath(const char* directory, int32_t number, char* path, int size) {
   return true;
 }
 
-/// Removes files 1..count of the directory, then the directory itself.
-void removeAll(const char* directory, int32_t count) {
+/// How removeAll treats what it cannot remove.
+enum class Failures { IGNORED, LEFT_TO_THE_END };
+
+/// Removes files 1..count of the directory (those already read and deleted
+/// are gone), then the directory itself.
+void removeAll(const char* directory, int32_t count, Failures failures) {
   char path[sizeof REACH_FILES::directory + 16];
-  for (int32_t number = 1; number <= count; ++number)
-    if (formatPath(directory, number, path, sizeof path)) platform::removeFile(path);
-  platform::removeDirectory(directory);
+  bool keep = failures == Failures::LEFT_TO_THE_END;
+  for (int32_t number = 1; number <= count; ++number) {
+    if (!formatPath(directory, number, path, sizeof path)) continue;
+    int rc = platform::removeFile(path);
+    if (keep && rc != 0 && rc != platform::NOT_FOUND) platform::noteLeftover(path, false);
+  }
+  if (platform::removeDirectory(directory) != 0 && keep) platform::noteLeftover(directory, true);
 }
 
 /// Removes the run's temporary files and says on standard error what became
 /// of the deck.
 void removeTemporaryFilesOnInterrupt() {
-  if (gActive) removeAll(gDirectory, gFilesMade);
+  if (gActive) removeAll(gDirectory, gFilesMade, Failures::IGNORED);
   gActive = 0;
   const char* note = removeTemporaryDeckOnInterrupt();
   platform::writeAll(platform::STANDARD_ERROR, note, std::strlen(note));
@@ -95,7 +105,7 @@ void noteReachFile(REACH_FILES& files, int32_t number) {
 void removeReachDirectory(REACH_FILES& files) {
   if (files.directory[0] == '\0') return;
   platform::InterruptBlock block;
-  removeAll(files.directory, files.filesMade);
+  removeAll(files.directory, files.filesMade, Failures::LEFT_TO_THE_END);
   files.directory[0] = '\0';
   files.filesMade = 0;
   if (gOwner == &files) {

@@ -38,6 +38,9 @@ int writeAllAt(int fd, const char* data, size_t size, int64_t offset);
 /// position, within the system, where the system can; `copied` is false when it
 /// cannot (nothing was copied, and the caller copies through memory).
 int copyWithinSystem(int from, int to, bool& copied);
+/// Makes what was written to the file durable: on the device, not only in
+/// the system's memory.
+int syncFile(int fd);
 /// Goes back to the first byte.
 int rewindFile(int fd);
 /// Closes the descriptor.

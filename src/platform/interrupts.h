@@ -13,6 +13,11 @@ using InterruptCleanup = void (*)();
 /// becomes a write error instead of ending the process. Called once, by main.
 void installInterruptCleanup(InterruptCleanup cleanup);
 
+/// Holds interrupts off for the rest of the process: one that comes now is
+/// never delivered, and the process ends by its own exit status. For the last
+/// steps of a run, which must not be undone halfway.
+void holdInterruptsUntilExit();
+
 /// Holds interrupts off while it lives, so that the cleanup never sees state
 /// half updated. Blocks may nest.
 class InterruptBlock {

@@ -29,8 +29,17 @@ unsigned newFilePermissions();
 /// Creates a new file of a unique hidden name beside `target` ("." + its name
 /// + a unique ending) with the permission bits `permissions`, open for
 /// writing in `fd`, and writes its path, ended by a zero byte, into `path`.
-int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd);
+/// When the file is made but its bits cannot be set, returns 0 with the error
+/// in `permissionError` (the file keeps the bits it was made with).
+int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd,
+                       int& permissionError);
 /// Puts the file `from` in the place of `to`, replacing what is there.
 int replaceFile(const char* from, const char* to);
+/// Gives the file `path` the second name `second` (which must not exist) as
+/// well, or, where the file system cannot, moves it there. Either way,
+/// replaceFile(second, path) puts the very same file back.
+int keepUnderSecondName(const char* path, const char* second);
+/// Makes the names in the folder of `path` durable (renames included).
+int syncFolderOf(const char* path);
 
 }  // namespace tolvane::platform

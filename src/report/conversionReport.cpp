@@ -607,12 +607,16 @@ void ConversionReport::writeReaches() {
 }
 
 int ConversionReport::abandon(int error) {
-  file_.close();
-  discardReportFile(place_);
+  discard();
   return error;
 }
 
-int ConversionReport::finish() {
+void ConversionReport::discard() {
+  file_.close();
+  discardReportFile(place_);
+}
+
+int ConversionReport::complete() {
   endReach();
   writeSummary();
   writeReaches();
@@ -633,9 +637,11 @@ int ConversionReport::finish() {
   o.write("</body>\n</html>\n");
   int rc = findings_.stream().error();
   if (rc == 0) rc = pictures_.stream().error();
+  // A report that replaces a file must be on the device before it takes the
+  // file's name.
+  if (rc == 0 && place_.temporary[0] != '\0') rc = o.sync();
   int closed = o.close();
   if (rc == 0) rc = closed;
-  if (rc == 0) rc = commitReportFile(place_);
   if (rc != 0) discardReportFile(place_);
   return rc;
 }

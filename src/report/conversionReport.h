@@ -43,10 +43,15 @@ class ConversionReport final : public FindingSink {
   void startReach(int32_t number, std::string_view name);
   /// Tells the report which reaches and junctions the first pass found.
   void setNetwork(const REACH_TABLE& reaches, const JUNCTION_TABLE& junctions);
-  /// Completes the file: summary, reaches, findings and pictures, and puts
-  /// it in place of any earlier report of its name. Returns 0 or the errno of
-  /// the first failed write (an earlier report then stays as it was).
-  int finish();
+  /// Completes the file: summary, reaches, findings and pictures, written,
+  /// synced and closed, ready to be put in place (see place()). Returns 0 or
+  /// the errno of the first failed write; the file is then removed.
+  int complete();
+  /// Removes the file written so far: the run stopped, an earlier report
+  /// stays as it was.
+  void discard();
+  /// Where the report goes: its temporary file and the name it takes.
+  DECK_FILE& place() { return place_; }
 
   /// Findings of each class so far.
   int64_t droppedCount() const;

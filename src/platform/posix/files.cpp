@@ -9,6 +9,8 @@
 #include <sys/sendfile.h>
 #endif
 
+#include "platform/faults.h"
+
 namespace tolvane::platform {
 
 namespace {
@@ -16,6 +18,11 @@ namespace {
 /// Refuses a descriptor that turned out to be a directory.
 int refuseDirectory(int& fd) {
   struct stat st;
+  if (int rc = faultAtCall()) {
+    ::close(fd);
+    fd = NO_FILE;
+    return rc;
+  }
   if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
     fd = NO_FILE;
@@ -28,6 +35,10 @@ int refuseDirectory(int& fd) {
 template <typename Read>
 int readRetrying(size_t& got, Read read) {
   for (;;) {
+    if (int rc = faultAtCall()) {
+      got = 0;
+      return rc;
+    }
     ssize_t n = read();
     if (n >= 0) {
       got = static_cast<size_t>(n);
@@ -40,12 +51,15 @@ int readRetrying(size_t& got, Read read) {
   }
 }
 
-/// Writes until every byte is out; a write that moves nothing is an error.
+/// Writes to `fd` until every byte is out; a write that moves nothing is an
+/// error.
 template <typename Write>
-int writeRetrying(const char* data, size_t size, Write write) {
+int writeRetrying(int fd, const char* data, size_t size, Write write) {
   size_t done = 0;
   while (done < size) {
-    ssize_t put = write(data + done, size - done, done);
+    size_t allowed = size - done;
+    if (int rc = faultAtWrite(fd, allowed)) return rc;
+    ssize_t put = write(data + done, allowed, done);
     if (put > 0) {
       done += static_cast<size_t>(put);
     } else if (put < 0 && errno == EINTR) {
@@ -60,12 +74,16 @@ int writeRetrying(const char* data, size_t size, Write write) {
 }  // namespace
 
 int openForReading(const char* path, int& fd) {
+  fd = NO_FILE;
+  if (int rc = faultAtCall()) return rc;
   fd = ::open(path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno;
   return refuseDirectory(fd);
 }
 
 int createForWriting(const char* path, int& fd) {
+  fd = NO_FILE;
+  if (int rc = faultAtCall()) return rc;
   fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   return fd < 0 ? errno : 0;
 }
@@ -73,6 +91,8 @@ int createForWriting(const char* path, int& fd) {
 int openAsAllowed(const char* path, const UpdateMode& mode, int& fd) {
   int common = O_CLOEXEC | (mode.append ? O_APPEND : 0);
   int create = O_CREAT | (mode.truncate ? O_TRUNC : 0);
+  fd = NO_FILE;
+  if (int rc = faultAtCall()) return rc;
   fd = ::open(path, O_RDWR | create | common, 0666);
   if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
     int first = errno;
@@ -89,7 +109,7 @@ int readSome(int fd, char* data, size_t size, size_t& got) {
 }
 
 int writeAll(int fd, const char* data, size_t size) {
-  return writeRetrying(data, size, [&](const char* rest, size_t left, size_t) {
+  return writeRetrying(fd, data, size, [&](const char* rest, size_t left, size_t) {
     return ::write(fd, rest, left);
   });
 }
@@ -99,7 +119,7 @@ int readAt(int fd, char* data, size_t size, int64_t offset, size_t& got) {
 }
 
 int writeAllAt(int fd, const char* data, size_t size, int64_t offset) {
-  return writeRetrying(data, size, [&](const char* rest, size_t left, size_t done) {
+  return writeRetrying(fd, data, size, [&](const char* rest, size_t left, size_t done) {
     return ::pwrite(fd, rest, left, static_cast<off_t>(offset + static_cast<int64_t>(done)));
   });
 }
@@ -109,7 +129,9 @@ int copyWithinSystem(int from, int to, bool& copied) {
 #if defined(__linux__)
   // The kernel moves the pages itself: no copy through this process.
   for (;;) {
-    ssize_t n = ::sendfile(to, from, nullptr, 1 << 30);
+    size_t allowed = size_t{1} << 30;
+    if (int rc = faultAtWrite(to, allowed)) return rc;
+    ssize_t n = ::sendfile(to, from, nullptr, allowed);
     if (n > 0) {
       copied = true;
     } else if (n == 0) {
@@ -127,24 +149,46 @@ int copyWithinSystem(int from, int to, bool& copied) {
 #endif
 }
 
-int rewindFile(int fd) { return ::lseek(fd, 0, SEEK_SET) < 0 ? errno : 0; }
+int rewindFile(int fd) {
+  if (int rc = faultAtCall()) return rc;
+  return ::lseek(fd, 0, SEEK_SET) < 0 ? errno : 0;
+}
 
-int closeFile(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+int syncFile(int fd) {
+  if (int rc = faultAtCall()) return rc;
+  if (::fsync(fd) == 0) return 0;
+  // A file that cannot be synced (a special file) has nothing to make durable.
+  return errno == EINVAL || errno == ENOTSUP ? 0 : errno;
+}
+
+int closeFile(int fd) {
+  // A failed close has closed the descriptor all the same.
+  int planned = faultAtCall();
+  int rc = ::close(fd) == 0 ? 0 : errno;
+  return planned ? planned : rc;
+}
 
 int duplicateFile(int fd, int& copy) {
+  copy = NO_FILE;
+  if (int rc = faultAtCall()) return rc;
   copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
   return copy < 0 ? errno : 0;
 }
 
-int removeFile(const char* path) { return ::unlink(path) == 0 ? 0 : errno; }
+int removeFile(const char* path) {
+  if (int rc = faultAtCall()) return rc;
+  return ::unlink(path) == 0 ? 0 : errno;
+}
 
 bool fileExists(const char* path) {
   struct stat st;
+  if (faultAtCall()) return false;
   return ::stat(path, &st) == 0;
 }
 
 bool sameFile(const char* first, const char* second) {
   struct stat a, b;
+  if (faultAtCall()) return false;
   if (::stat(first, &a) != 0 || ::stat(second, &b) != 0) return false;
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

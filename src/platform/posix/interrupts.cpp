@@ -40,6 +40,12 @@ InterruptBlock::~InterruptBlock() {
   sigprocmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(saved_), nullptr);
 }
 
+void holdInterruptsUntilExit() {
+  sigset_t set;
+  fillInterrupts(set);
+  sigprocmask(SIG_BLOCK, &set, nullptr);
+}
+
 void installInterruptCleanup(InterruptCleanup cleanup) {
   gCleanup = cleanup;
   // A deck or console whose reader has gone is a write error that the run

@@ -8,6 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/faults.h"
+#include "platform/files.h"
+
 namespace tolvane::platform {
 
 namespace {
@@ -35,9 +38,11 @@ int resolveLinks(const char* path, std::span<char> target) {
   std::memcpy(out, path, n + 1);
   for (int hops = 0;; ++hops) {
     struct stat st;
+    if (int rc = faultAtCall()) return rc;
     if (::lstat(out, &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
     if (hops == MAX_LINKS) return ELOOP;
     char link[4096];
+    if (int rc = faultAtCall()) return rc;
     ssize_t got = ::readlink(out, link, sizeof link - 1);
     if (got < 0) return errno;
     size_t length = static_cast<size_t>(got);
@@ -52,6 +57,8 @@ int resolveLinks(const char* path, std::span<char> target) {
 int fileKind(const char* path, FileKind& kind, unsigned& permissions) {
   struct stat st;
   permissions = 0;
+  kind = FileKind::NONE;
+  if (int rc = faultAtCall()) return rc;
   if (::stat(path, &st) != 0) {
     kind = FileKind::NONE;
     return errno == ENOENT ? 0 : errno;
@@ -65,6 +72,7 @@ int fileKind(const char* path, FileKind& kind, unsigned& permissions) {
 
 bool isStandardStream(const char* path) {
   struct stat file;
+  if (faultAtCall()) return false;
   if (::stat(path, &file) != 0) return false;
   for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
     struct stat stream;
@@ -75,6 +83,7 @@ bool isStandardStream(const char* path) {
 }
 
 int testWritable(const char* path) {
+  if (int rc = faultAtCall()) return rc;
   int fd = ::open(path, O_WRONLY | O_CLOEXEC);
   if (fd < 0) return errno;
   ::close(fd);
@@ -87,7 +96,10 @@ unsigned newFilePermissions() {
   return 0666 & ~mask;
 }
 
-int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd) {
+int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd,
+                       int& permissionError) {
+  fd = -1;
+  permissionError = 0;
   size_t folder = folderLength(target);
   size_t name = std::strlen(target + folder);
   if (name > MAX_NAME_IN_HIDDEN) name = MAX_NAME_IN_HIDDEN;
@@ -98,19 +110,51 @@ int createHiddenBeside(const char* target, unsigned permissions, std::span<char>
   out[folder] = '.';
   std::memcpy(out + folder + 1, target + folder, name);
   std::memcpy(out + folder + 1 + name, kUnique, sizeof kUnique);
-  fd = ::mkstemp(out);
+  int planned = faultAtCall();
+  fd = planned ? -1 : ::mkostemp(out, O_CLOEXEC);
   if (fd < 0) {
-    int error = errno;
+    int error = planned ? planned : errno;
     out[0] = '\0';
     return error;
   }
-  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-  ::fchmod(fd, static_cast<mode_t>(permissions));
+  // Some file systems refuse permission bits: the file is then written with
+  // the bits it was made with, and the caller says so.
+  permissionError = faultAtCall();
+  if (permissionError == 0 && ::fchmod(fd, static_cast<mode_t>(permissions)) != 0)
+    permissionError = errno;
   return 0;
 }
 
 int replaceFile(const char* from, const char* to) {
+  if (int rc = faultAtCall()) return rc;
   return std::rename(from, to) == 0 ? 0 : errno;
+}
+
+int keepUnderSecondName(const char* path, const char* second) {
+  if (int rc = faultAtCall()) return rc;
+  if (::link(path, second) == 0) return 0;
+  // A file system without hard links: the file itself moves, and is moved back.
+  if (int rc = faultAtCall()) return rc;
+  return std::rename(path, second) == 0 ? 0 : errno;
+}
+
+int syncFolderOf(const char* path) {
+  char folder[4096];
+  size_t length = folderLength(path);
+  if (length >= sizeof folder) return ENAMETOOLONG;
+  if (length == 0) {
+    folder[0] = '.';
+    length = 1;
+  } else {
+    std::memcpy(folder, path, length);
+  }
+  folder[length] = '\0';
+  if (int rc = faultAtCall()) return rc;
+  int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int rc = syncFile(fd);
+  ::close(fd);
+  return rc;
 }
 
 }  // namespace tolvane::platform

@@ -7,6 +7,10 @@
 #include <unistd.h>
 
 #include "platform/errors.h"
+#include "platform/faults.h"
+#include "platform/files.h"
+#include "platform/interrupts.h"
+#include "platform/leftovers.h"
 
 namespace tolvane::platform {
 
@@ -32,8 +36,9 @@ int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
   std::memcpy(out + length + 1, prefix.data(), prefix.size());
   std::memcpy(out + length + 1 + prefix.size(), kUnique.data(), kUnique.size());
   out[length + 1 + prefix.size() + kUnique.size()] = '\0';
-  if (mkdtemp(out) == nullptr) {
-    int error = errno;
+  int planned = faultAtCall();
+  if (planned || mkdtemp(out) == nullptr) {
+    int error = planned ? planned : errno;
     out[0] = '\0';
     return error;
   }
@@ -43,19 +48,29 @@ int makePrivateDirectory(std::string_view prefix, std::span<char> path) {
 int openScratchFile(std::string_view prefix, int& fd) {
   fd = -1;
   char directory[4096];
+  // Held off from the folder's making to its removal: an interrupt never
+  // finds it half made or half removed, and whatever could not be removed is
+  // left to the end of the run and to the interrupt cleanup.
+  InterruptBlock block;
   if (int rc = makePrivateDirectory(prefix, directory); rc != 0) return rc;
   // The file's name and its directory go as soon as it is open.
   char path[sizeof directory + 8];
   size_t length = std::strlen(directory);
   std::memcpy(path, directory, length);
   std::memcpy(path + length, "/part", 6);
-  fd = ::open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  int error = fd < 0 ? errno : 0;
-  if (fd >= 0) ::unlink(path);
-  ::rmdir(directory);
+  int error = faultAtCall();
+  if (error == 0) {
+    fd = ::open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) error = errno;
+  }
+  if (fd >= 0 && removeFile(path) != 0) noteLeftover(path, false);
+  if (removeDirectory(directory) != 0) noteLeftover(directory, true);
   return error;
 }
 
-int removeDirectory(const char* path) { return ::rmdir(path) == 0 ? 0 : errno; }
+int removeDirectory(const char* path) {
+  if (int rc = faultAtCall()) return rc;
+  return ::rmdir(path) == 0 ? 0 : errno;
+}
 
 }  // namespace tolvane::platform

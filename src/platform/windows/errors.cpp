@@ -11,6 +11,8 @@ const int TOO_MANY_FILES = ERROR_TOO_MANY_OPEN_FILES;
 const int BAD_FILE = ERROR_INVALID_HANDLE;
 // Windows refuses to open a directory as a file with this number.
 const int IS_DIRECTORY = ERROR_ACCESS_DENIED;
+const int NO_SPACE = ERROR_DISK_FULL;
+const int NOT_FOUND = ERROR_FILE_NOT_FOUND;
 
 namespace {
 

@@ -172,6 +172,14 @@ int rewindFile(int fd) {
   return SetFilePointerEx(h, start, nullptr, FILE_BEGIN) ? 0 : static_cast<int>(GetLastError());
 }
 
+int syncFile(int fd) {
+  HANDLE h = handleOf(fd);
+  if (h == INVALID_HANDLE_VALUE) return BAD_FILE;
+  // The console or a pipe has nothing to make durable.
+  if (GetFileType(h) != FILE_TYPE_DISK) return 0;
+  return FlushFileBuffers(h) ? 0 : static_cast<int>(GetLastError());
+}
+
 int closeFile(int fd) {
   HANDLE h = handleOf(fd);
   if (h == INVALID_HANDLE_VALUE) return BAD_FILE;

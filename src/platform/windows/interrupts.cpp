@@ -57,6 +57,9 @@ InterruptBlock::InterruptBlock() { gLock.lock(); }
 
 InterruptBlock::~InterruptBlock() { gLock.unlock(); }
 
+// The console handler waits for the lock until the process ends.
+void holdInterruptsUntilExit() { gLock.lock(); }
+
 void installInterruptCleanup(InterruptCleanup cleanup) {
   gCleanup = cleanup;
   HANDLE process = GetCurrentProcess();

@@ -109,8 +109,11 @@ int testWritable(const char* path) {
 
 unsigned newFilePermissions() { return 0666; }
 
-int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd) {
+int createHiddenBeside(const char* target, unsigned permissions, std::span<char> path, int& fd,
+                       int& permissionError) {
   fd = -1;
+  // The read-only attribute, all Windows keeps of the bits, is set on creation.
+  permissionError = 0;
   size_t folder = folderLength(target);
   size_t name = std::strlen(target + folder);
   if (name > MAX_NAME_IN_HIDDEN) name = MAX_NAME_IN_HIDDEN;
@@ -156,8 +159,23 @@ int createHiddenBeside(const char* target, unsigned permissions, std::span<char>
 int replaceFile(const char* from, const char* to) {
   wchar_t wideFrom[WIDE_PATH_LENGTH], wideTo[WIDE_PATH_LENGTH];
   if (!widePath(from, wideFrom) || !widePath(to, wideTo)) return NAME_TOO_LONG;
-  return MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING) ? 0
-                                                                  : static_cast<int>(GetLastError());
+  // Written through: the move is on the disk when the call returns.
+  return MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+             ? 0
+             : static_cast<int>(GetLastError());
 }
+
+int keepUnderSecondName(const char* path, const char* second) {
+  wchar_t wideFile[WIDE_PATH_LENGTH], wideSecond[WIDE_PATH_LENGTH];
+  if (!widePath(path, wideFile) || !widePath(second, wideSecond)) return NAME_TOO_LONG;
+  if (CreateHardLinkW(wideSecond, wideFile, nullptr)) return 0;
+  // A volume without hard links (FAT): the file itself moves, and is moved back.
+  return MoveFileExW(wideFile, wideSecond, MOVEFILE_WRITE_THROUGH)
+             ? 0
+             : static_cast<int>(GetLastError());
+}
+
+// Moves are written through (see replaceFile): nothing is left to sync.
+int syncFolderOf(const char*) { return 0; }
 
 }  // namespace tolvane::platform

@@ -73,7 +73,7 @@ TEST(DeckFile, AnEarlierDeckIsReplacedOnlyByCommitAndKeepsItsPermissionBits) {
   EXPECT_EQ(readText(deckName), "earlier\n");
 
   ASSERT_EQ(openAndWrite(deckName, deck, "new\n"), 0);
-  EXPECT_EQ(commitDeckFile(deck), 0);
+  EXPECT_EQ(commitRun(deck, nullptr).failed, CommitFailure::NONE);
   EXPECT_EQ(folder.names(), "river.cs");
   EXPECT_EQ(readText(deckName), "new\n");
 #ifndef _WIN32  // Windows keeps no permission bits but read-only
@@ -92,12 +92,12 @@ TEST(DeckFile, ALinkKeepsPointingAtTheDeckItReplaces) {
   fs::create_symlink("decks/new.cs", folder.root / "dangling.cs");
   DECK_FILE deck;
   ASSERT_EQ(openAndWrite(folder.file("link.cs"), deck, "new\n"), 0);
-  ASSERT_EQ(commitDeckFile(deck), 0);
+  ASSERT_EQ(commitRun(deck, nullptr).failed, CommitFailure::NONE);
   EXPECT_TRUE(fs::is_symlink(folder.root / "link.cs"));
   EXPECT_EQ(readText(folder.file("decks/river.cs")), "new\n");
 
   ASSERT_EQ(openAndWrite(folder.file("dangling.cs"), deck, "made\n"), 0);
-  ASSERT_EQ(commitDeckFile(deck), 0);
+  ASSERT_EQ(commitRun(deck, nullptr).failed, CommitFailure::NONE);
   EXPECT_TRUE(fs::is_symlink(folder.root / "dangling.cs"));
   EXPECT_EQ(readText(folder.file("decks/new.cs")), "made\n");
   EXPECT_EQ(folder.names(), "dangling.cs decks link.cs");
@@ -115,7 +115,7 @@ TEST(DeckFile, FoldersFailAndDevicesAreWrittenDirectly) {
   ASSERT_EQ(openDeckFile("/dev/null", deck, fd), 0);
   EXPECT_STREQ(deck.temporary, "");
   platform::closeFile(fd);
-  EXPECT_EQ(commitDeckFile(deck), 0);
+  EXPECT_EQ(commitRun(deck, nullptr).failed, CommitFailure::NONE);
 #endif
 }
 

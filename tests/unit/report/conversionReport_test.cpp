@@ -33,7 +33,8 @@ class Report : public ::testing::Test {
     report.begin({"river.geo", "river.cs", false, fit, "tolvane test"});
     report.setNetwork(reaches, junctions);
     convert();
-    EXPECT_EQ(report.finish(), 0);
+    EXPECT_EQ(report.complete(), 0);
+    EXPECT_EQ(commitRun(deck, &report.place()).failed, CommitFailure::NONE);
     std::string html = file.contents();
     EXPECT_EQ(xmlProblem(html), "");
     return html;
@@ -46,6 +47,7 @@ class Report : public ::testing::Test {
 
   TempFile file;
   Field1Fit fit = Field1Fit::CUT;
+  DECK_FILE deck;  // none: only the report is put in place
   REACH_TABLE reaches;
   JUNCTION_TABLE junctions;
   ConversionReport report;
