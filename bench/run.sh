@@ -6,6 +6,9 @@
 #   bash bench/run.sh 5 50             other input sizes, in MB (10^6 bytes)
 #   bash bench/run.sh --reps 9 20      another number of runs per input and mode
 #   bash bench/run.sh --crlf           inputs with CR LF line ends
+#   bash bench/run.sh --small FILE     only a small geometry file, the whole
+#                                      process against /bin/true (see below)
+#   bash bench/run.sh --small FILE 200 both
 #
 # Environment: BUILD_DIR (default: build-bench/ under the repository root),
 # SEED (default 1), TMPDIR (where the temporary directory goes: its file
@@ -28,7 +31,14 @@
 # the progress line, the report line and "Stop - Program terminated.", and
 # leave no file behind but the deck and the report
 # (the runs get an empty TMPDIR of their own inside the temporary directory);
-# otherwise the script stops with status 1.
+# otherwise the script stops with status 1. The deck and the report are
+# removed after each timed run, outside the timing, as the floor's output is:
+# every timed run writes new files, and none pays for deleting an earlier one.
+#
+# With --small FILE it also times the conversion of FILE, whole process and
+# start-up included, against /bin/true: 30 pairs of one /bin/true and one
+# conversion (without, then with REPORT=), taken in turn, and prints the
+# median of the 30 ratios of each pair and the median times.
 
 set -euo pipefail
 
@@ -37,16 +47,18 @@ build=${BUILD_DIR:-$root/build-bench}
 seed=${SEED:-1}
 reps=5
 crlf=
+small=
 sizes=()
 while [ $# -gt 0 ]; do
   case $1 in
     --reps) reps=$2; shift 2 ;;
     --crlf) crlf=--crlf; shift ;;
-    -h|--help) sed -n '2,28p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --small) small=$(realpath "$2"); shift 2 ;;
+    -h|--help) sed -n '2,42p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) sizes+=("$1"); shift ;;
   esac
 done
-[ ${#sizes[@]} -gt 0 ] || sizes=(20 200)
+[ ${#sizes[@]} -gt 0 ] || [ -n "$small" ] || sizes=(20 200)
 [ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
 
 tmp=$(mktemp -d)
@@ -93,8 +105,7 @@ check_conversion() {
     echo "bench: $name: unexpected console lines:" >&2; echo "$unexpected" | head -20 >&2; exit 1
   fi
   local expected=("$input" "$deck")
-  # A report written by an earlier run stays; a run with one must write it.
-  case $name in *report) expected+=("$report") ;; *) [ ! -e "$work/$report" ] || expected+=("$report") ;; esac
+  case $name in *report) expected+=("$report") ;; esac
   if [ "$(cd "$work" && ls)" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     echo "bench: $name: files left in the working directory: $(cd "$work" && ls | tr '\n' ' ')" >&2; exit 1
   fi
@@ -123,6 +134,7 @@ run_mode() {
     unsorted+round) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" FIT=ROUND
       check_conversion "$mode" ;;
   esac
+  rm -f "$work/$deck" "$work/$report"
   times[$mode]+="$wall "
   if [ "$rss_kb" -gt "${peaks[$mode]:-0}" ]; then peaks[$mode]=$rss_kb; fi
 }
@@ -197,3 +209,42 @@ for size in "${sizes[@]}"; do
   rm -f "$work/$input"
   unset row_med row_kb row_alloc
 done
+
+# The small file: 30 pairs of /bin/true and a conversion, in turn.
+if [ -n "$small" ]; then
+  ln -s "$small" "$work/small.geo"
+  declare -a true_ms plain_ms report_ms plain_x report_x
+  # elapsed_ms COMMAND...: runs the command in $work, sets ms.
+  elapsed_ms() {
+    local start end
+    start=$EPOCHREALTIME
+    "$@" > /dev/null
+    end=$EPOCHREALTIME
+    ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", (b - a) * 1000 }')
+  }
+  cd "$work"
+  for ((i = 0; i < 30; i++)); do
+    elapsed_ms /bin/true; t=$ms
+    TMPDIR=$scratch elapsed_ms "$converter" INPUT=small.geo OUTPUT=small.cs
+    plain_ms+=("$ms"); true_ms+=("$t")
+    plain_x+=("$(awk -v a="$ms" -v b="$t" 'BEGIN { print a / b }')")
+    rm -f small.cs
+    elapsed_ms /bin/true; t=$ms
+    TMPDIR=$scratch elapsed_ms "$converter" INPUT=small.geo OUTPUT=small.cs REPORT=small.html
+    report_ms+=("$ms"); true_ms+=("$t")
+    report_x+=("$(awk -v a="$ms" -v b="$t" 'BEGIN { print a / b }')")
+    rm -f small.cs small.html
+    [ -z "$(ls -A "$scratch")" ] || { echo "bench: small file: files left in TMPDIR" >&2; exit 1; }
+  done
+  cd "$root"
+  echo
+  echo "Small file $(basename "$small"): $(stat -L -c %s "$small") bytes; 30 pairs with /bin/true, whole process"
+  echo
+  echo "| command | median (ms) | x /bin/true (median of pairs) |"
+  echo "|---|---:|---:|"
+  awk -v t="$(printf '%s\n' "${true_ms[@]}" | median)" 'BEGIN { printf "| /bin/true | %.2f | 1.00 |\n", t }'
+  awk -v t="$(printf '%s\n' "${plain_ms[@]}" | median)" -v x="$(printf '%s\n' "${plain_x[@]}" | median)" \
+    'BEGIN { printf "| unsorted | %.2f | %.2f |\n", t, x }'
+  awk -v t="$(printf '%s\n' "${report_ms[@]}" | median)" -v x="$(printf '%s\n' "${report_x[@]}" | median)" \
+    'BEGIN { printf "| unsorted+report | %.2f | %.2f |\n", t, x }'
+fi

@@ -190,13 +190,38 @@ void OutputStream::attach(int fd) {
   name_[0] = '\0';
 }
 
+void OutputStream::holdInMemory(SpillTarget& target) {
+  close();
+  if (!buffer_) buffer_.reset(new char[kBufferSize]);
+  fd_ = kHeld;
+  spill_ = &target;
+  owned_ = false;
+  error_ = 0;
+  used_ = 0;
+  name_[0] = '\0';
+}
+
 void OutputStream::drain() {
+  if (fd_ == kHeld) {
+    int fd = kNone;
+    int rc = spill_->openSpill(fd);
+    if (rc == 0 && fd < 0) rc = platform::BAD_FILE;
+    if (rc != 0) {
+      // Nothing can be written any more: what follows is dropped, as after a
+      // failed write.
+      if (!error_) error_ = rc;
+      fd_ = kNone;
+      used_ = 0;
+      return;
+    }
+    fd_ = fd;
+  }
   if (!error_) error_ = platform::writeAll(fd_, buffer_.get(), used_);
   used_ = 0;
 }
 
 void OutputStream::writeAcrossBuffer(std::string_view text) {
-  if (fd_ < 0) return;
+  if (fd_ == kNone) return;
   while (!text.empty()) {
     if (used_ == kBufferSize) drain();
     size_t room = kBufferSize - used_;
@@ -208,7 +233,7 @@ void OutputStream::writeAcrossBuffer(std::string_view text) {
 }
 
 void OutputStream::writeLine(std::string_view text) {
-  if (fd_ >= 0 && used_ + text.size() < kBufferSize) {
+  if (fd_ != kNone && used_ + text.size() < kBufferSize) {
     std::memcpy(buffer_.get() + used_, text.data(), text.size());
     used_ += text.size();
     buffer_[used_++] = '\n';
@@ -219,6 +244,7 @@ void OutputStream::writeLine(std::string_view text) {
 }
 
 int OutputStream::appendFile(int fd) {
+  if (fd_ == kHeld) drain();
   if (fd_ < 0) return 0;
   if (used_ > 0) drain();
   if (error_ == 0) {
@@ -249,6 +275,11 @@ int OutputStream::sync() {
 }
 
 int OutputStream::close() {
+  if (fd_ == kHeld) {
+    fd_ = kNone;
+    used_ = 0;
+    return error_;
+  }
   if (fd_ < 0) return 0;
   flush();
   if (owned_) {

@@ -73,6 +73,17 @@ class InputStream {
   int64_t position_ = 0;
 };
 
+/// Supplies the file of a stream held in memory once its buffer is full.
+class SpillTarget {
+ public:
+  /// Opens the file the stream goes on in; returns 0 or the error number. The
+  /// stream writes to `fd` but does not close it.
+  virtual int openSpill(int& fd) = 0;
+
+ protected:
+  ~SpillTarget() = default;
+};
+
 /// A text file written through a large buffer; write failures are remembered
 /// and reported by flush() and close().
 class OutputStream {
@@ -91,11 +102,22 @@ class OutputStream {
   const char* name() const { return name_; }
   /// Writes to an open descriptor that the stream does not own (the console).
   void attach(int fd);
+  /// Keeps what is written in the buffer, with no file, as long as it fits:
+  /// flush() leaves it there. When the buffer is full, `target` supplies the
+  /// descriptor the stream goes on in (not owned); a failure to get one is a
+  /// write failure.
+  void holdInMemory(SpillTarget& target);
+  /// True while everything written is still held in memory.
+  bool isHeld() const { return fd_ == kHeld; }
+  /// What a stream held in memory holds.
+  std::string_view held() const {
+    return isHeld() ? std::string_view(buffer_.get(), used_) : std::string_view();
+  }
   /// True while a file is open.
   bool isOpen() const { return fd_ >= 0; }
   /// Appends text.
   void write(std::string_view text) {
-    if (fd_ >= 0 && text.size() <= kBufferSize - used_) {
+    if (fd_ != kNone && text.size() <= kBufferSize - used_) {
       std::memcpy(buffer_.get() + used_, text.data(), text.size());
       used_ += text.size();
     } else {
@@ -105,7 +127,7 @@ class OutputStream {
   /// Room for the next `size` characters (at most the buffer's 256 KiB),
   /// written in place and then kept with advance(); null while no file is open.
   char* reserve(size_t size) {
-    if (fd_ < 0) return nullptr;
+    if (fd_ == kNone) return nullptr;
     if (kBufferSize - used_ < size) drain();
     return buffer_.get() + used_;
   }
@@ -130,11 +152,14 @@ class OutputStream {
 
  private:
   static constexpr size_t kBufferSize = 1 << 18;
+  static constexpr int kNone = -1;  // no file: writes are dropped
+  static constexpr int kHeld = -2;  // held in memory, see holdInMemory()
 
   void drain();
   void writeAcrossBuffer(std::string_view text);
 
-  int fd_ = -1;
+  int fd_ = kNone;
+  SpillTarget* spill_ = nullptr;
   bool owned_ = false;
   int error_ = 0;
   char name_[STREAM_NAME_CAPACITY] = {};

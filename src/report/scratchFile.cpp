@@ -1,6 +1,7 @@
 #include "report/scratchFile.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "platform/errors.h"
@@ -20,12 +21,23 @@ void ScratchFile::removeNames() {
 }
 
 int ScratchFile::create(const char* neighbour) {
+  std::string_view name(neighbour);
+  if (name.size() >= sizeof neighbour_) return platform::NAME_TOO_LONG;
+  std::memcpy(neighbour_, name.data(), name.size());
+  neighbour_[name.size()] = '\0';
+  stream_.holdInMemory(*this);
+  return 0;
+}
+
+// The held text no longer fits in memory: the file it goes on in.
+int ScratchFile::openSpill(int& fd) {
   if (platform::openScratchFile("tolvane-report", fd_) == 0) {
-    stream_.attach(fd_);
+    fd = fd_;
     return 0;
   }
   fd_ = -1;
   // No temporary folder to be had: a hidden file beside the report.
+  const char* neighbour = neighbour_;
   std::string_view name(neighbour);
   size_t slash = name.find_last_of("/\\");
   size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
@@ -35,7 +47,9 @@ int ScratchFile::create(const char* neighbour) {
     path_[0] = '\0';
     return platform::NAME_TOO_LONG;
   }
-  return openAt(path_);
+  if (int rc = openAt(path_)) return rc;
+  fd = fd_;
+  return 0;
 }
 
 int ScratchFile::openAt(const char* path) {
@@ -45,12 +59,15 @@ int ScratchFile::openAt(const char* path) {
     return rc;
   }
   removeNames();
-  stream_.attach(fd_);
   return 0;
 }
 
 int ScratchFile::copyTo(OutputStream& out) {
-  if (fd_ < 0) return platform::BAD_FILE;
+  if (stream_.isHeld()) {
+    out.write(stream_.held());
+    return out.error();
+  }
+  if (fd_ < 0) return stream_.error() ? stream_.error() : platform::BAD_FILE;
   if (int rc = stream_.flush()) return rc;
   if (int rc = platform::rewindFile(fd_)) return rc;
   if (int rc = out.appendFile(fd_)) return rc;

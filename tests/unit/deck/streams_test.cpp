@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "streamFiles.h"
 
@@ -153,6 +154,59 @@ TEST(OutputStream, LargeOutputArrivesWhole) {
   std::string all = out.contents();
   EXPECT_EQ(all.size(), 20000u * 81u);
   EXPECT_EQ(all.substr(all.size() - 81), card + "\n");
+}
+
+/// A spill target that opens a temporary file, or fails with `failure`.
+struct FileOnDemand : SpillTarget {
+  int openSpill(int& fd) override {
+    ++calls;
+    if (failure != 0) return failure;
+    return platform::openAsAllowed(file.path().c_str(), {true, false}, fd);
+  }
+  TempFile file;
+  int calls = 0;
+  int failure = 0;
+};
+
+TEST(OutputStream, AHeldStreamMakesItsFileOnlyWhenItsTextOutgrowsTheBuffer) {
+  FileOnDemand target;
+  OutputStream out;
+  out.holdInMemory(target);
+  out.write("held ");
+  out.writeLine("text");
+  EXPECT_EQ(out.flush(), 0);  // a flush keeps it in memory
+  EXPECT_TRUE(out.isHeld());
+  EXPECT_EQ(out.held(), "held text\n");
+  EXPECT_EQ(target.calls, 0);
+
+  std::string card(80, 'G');
+  std::string all = "held text\n";
+  for (int i = 0; i < 5000; ++i) {
+    out.writeLine(card);
+    all += card + "\n";
+  }
+  EXPECT_FALSE(out.isHeld());
+  EXPECT_EQ(out.flush(), 0);
+  EXPECT_EQ(target.calls, 1);
+  EXPECT_EQ(target.file.contents(), all);
+  int fd = platform::NO_FILE;
+  ASSERT_EQ(platform::openForReading(target.file.path().c_str(), fd), 0);
+  out.close();  // the target's descriptor is not the stream's to close
+  platform::closeFile(fd);
+}
+
+TEST(OutputStream, AHeldStreamWhoseFileCannotBeMadeFailsAsAWriteWould) {
+  FileOnDemand target;
+  target.failure = platform::INPUT_OUTPUT;
+  OutputStream out;
+  out.holdInMemory(target);
+  std::string big(300000, 'x');
+  out.write(big);
+  out.write("after");
+  EXPECT_EQ(out.flush(), platform::INPUT_OUTPUT);
+  EXPECT_EQ(out.error(), platform::INPUT_OUTPUT);
+  EXPECT_FALSE(out.isHeld());
+  EXPECT_EQ(target.calls, 1);
 }
 
 TEST(OutputStream, AnAppendedFileFollowsWhatWasWrittenFromWhereItWasRead) {
