@@ -12,37 +12,47 @@ namespace tolvane {
 
 namespace {
 
+constexpr FindingClass kDropped = FindingClass::DROPPED;
+constexpr FindingClass kChanged = FindingClass::CHANGED;
+constexpr FindingClass kWarning = FindingClass::WARNING;
+
 struct KindText {
   std::string_view name;
-  bool change;
+  FindingClass what;
 };
 
 constexpr KindText kKinds[FINDING_KIND_COUNT] = {
-    {"gr-elevation-cut", true},
-    {"nh-field-cut", true},
-    {"section-number-cut", true},
-    {"section-number-shared", true},
-    {"deck-value-rewritten", true},
-    {"description-cut", true},
-    {"blocked-elevation-cut", true},
-    {"ineffective-not-carried", false},
-    {"permanent-ineffective", false},
-    {"blocked-not-carried", false},
-    {"ineffective-replaced", false},
-    {"levee", false},
-    {"coefficients", false},
-    {"culvert", false},
-    {"node-skipped", false},
-    {"pier-width-varies", false},
-    {"abutment", false},
-    {"bridge-description", false},
-    {"capacity", false},
-    {"no-section-end", false},
-    {"bridge-at-reach-end", false},
-    {"before-first-reach", false},
-    {"reach-without-end", false},
-    {"junction-name-unmatched", false},
-    {"no-section", false},
+    {"gr-elevation-cut", kChanged},
+    {"nh-field-cut", kChanged},
+    {"section-number-cut", kChanged},
+    {"section-number-shared", kChanged},
+    {"deck-value-rewritten", kChanged},
+    {"description-cut", kChanged},
+    {"blocked-elevation-cut", kChanged},
+    {"hydraulics-changed", kChanged},
+    {"ineffective-not-carried", kDropped},
+    {"permanent-ineffective", kDropped},
+    {"blocked-not-carried", kDropped},
+    {"ineffective-replaced", kDropped},
+    {"levee", kDropped},
+    {"coefficients", kDropped},
+    {"culvert", kDropped},
+    {"node-skipped", kDropped},
+    {"pier-width-varies", kDropped},
+    {"abutment", kDropped},
+    {"bridge-description", kDropped},
+    {"capacity", kDropped},
+    {"no-section-end", kDropped},
+    {"bridge-at-reach-end", kDropped},
+    {"before-first-reach", kDropped},
+    {"reach-without-end", kDropped},
+    {"junction-name-unmatched", kDropped},
+    {"no-section", kDropped},
+    {"n-not-positive", kWarning},
+    {"n-stations-decreasing", kWarning},
+    {"ground-stations-decreasing", kWarning},
+    {"no-ground-points", kWarning},
+    {"lowest-point-at-end", kWarning},
 };
 
 }  // namespace
@@ -55,7 +65,11 @@ std::string_view findingName(FindingKind kind, Field1Fit fit) {
   return findingName(kind);
 }
 
-bool findingIsChange(FindingKind kind) { return kKinds[static_cast<int>(kind)].change; }
+FindingClass findingClass(FindingKind kind) { return kKinds[static_cast<int>(kind)].what; }
+
+std::string_view className(FindingClass c) {
+  return c == FindingClass::DROPPED ? "DROPPED" : c == FindingClass::CHANGED ? "CHANGED" : "WARNING";
+}
 
 DetailText& DetailText::text(std::string_view item) {
   size_t n = item.size() < kCapacity - length_ ? item.size() : kCapacity - length_;

@@ -20,6 +20,7 @@ enum class FindingKind : uint8_t {
   DECK_VALUE_REWRITTEN,
   DESCRIPTION_CUT,
   BLOCKED_ELEVATION_CUT,
+  HYDRAULICS_CHANGED,
   INEFFECTIVE_NOT_CARRIED,
   PERMANENT_INEFFECTIVE,
   BLOCKED_NOT_CARRIED,
@@ -38,18 +39,35 @@ enum class FindingKind : uint8_t {
   REACH_WITHOUT_END,
   JUNCTION_NAME_UNMATCHED,
   NO_SECTION,
+  N_NOT_POSITIVE,
+  N_STATIONS_DECREASING,
+  GROUND_STATIONS_DECREASING,
+  NO_GROUND_POINTS,
+  LOWEST_POINT_AT_END,
 };
 
 /// Number of finding kinds.
-inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::NO_SECTION) + 1;
+inline constexpr int FINDING_KIND_COUNT = static_cast<int>(FindingKind::LOWEST_POINT_AT_END) + 1;
+
+/// What a finding says of the deck.
+enum class FindingClass : uint8_t {
+  DROPPED,  ///< the deck does not carry it
+  CHANGED,  ///< the deck carries it altered
+  WARNING,  ///< the deck carries it as written, but a reader of the deck rejects or misreads it
+};
+
+/// Number of finding classes.
+inline constexpr int FINDING_CLASS_COUNT = 3;
 
 /// The name a finding row carries ("gr-elevation-cut", ...).
 std::string_view findingName(FindingKind kind);
 /// The name under a fit: rounding, the two kinds of field 1 are
 /// "gr-elevation-rounded" and "nh-field-rounded".
 std::string_view findingName(FindingKind kind, Field1Fit fit);
-/// True when the deck carries the item altered; false when it does not carry it.
-bool findingIsChange(FindingKind kind);
+/// The class of a kind of finding.
+FindingClass findingClass(FindingKind kind);
+/// The class as the report writes it: "DROPPED", "CHANGED" or "WARNING".
+std::string_view className(FindingClass c);
 
 /// Things the report counts besides the findings.
 enum class Tally : uint8_t {
@@ -91,6 +109,27 @@ struct SectionCards {
   const FIELD8* lidTop = nullptr;
   const FIELD8* lidLow = nullptr;
   int32_t lidPoints = 0;
+  /// The cards themselves, NC or NH to the last GR, one per line, exactly as
+  /// written; empty when the deck's buffer no longer holds them all.
+  std::string_view images;
+};
+
+/// A section as the geometry file wrote it, once it has been read and before
+/// any of its cards is written (views into the records, valid during the call
+/// only). Lists are 0-based.
+struct SectionTexts {
+  FIELD8 station = BLANK_FIELD8;  ///< as read, "*" included
+  const FIELD8* sta = nullptr;
+  const FIELD8* elev = nullptr;
+  int32_t points = 0;  ///< as announced; the lists hold at most the capacity
+  FIELD8 bankLeft = BLANK_FIELD8;
+  FIELD8 bankRight = BLANK_FIELD8;
+  int32_t nMode = 0;    ///< 0: the three-value form
+  int32_t nKhFlag = 0;  ///< 1: the deck carries a blank NC card instead
+  int32_t nCount = 0;   ///< n values kept
+  const FIELD8* nValue = nullptr;
+  const FIELD8* nEnd = nullptr;    ///< varying form: the station where each value ends
+  const FIELD8* nStart = nullptr;  ///< three-value form: where each starts; null when not kept
 };
 
 /// The receiver of findings: the conversion report.
@@ -100,6 +139,8 @@ class FindingSink {
   virtual void finding(FindingKind kind, std::string_view station, std::string_view detail) = 0;
   /// One section's cards have been written.
   virtual void sectionWritten(const SectionCards& cards) = 0;
+  /// One section has been read; its cards come later, perhaps more than once.
+  virtual void sectionRead(const SectionTexts&) {}
   /// Counts one more of `what`.
   virtual void tally(Tally what) = 0;
 
@@ -120,6 +161,9 @@ class Findings {
   }
   void written(const SectionCards& cards) const {
     if (sink_) sink_->sectionWritten(cards);
+  }
+  void read(const SectionTexts& texts) const {
+    if (sink_) sink_->sectionRead(texts);
   }
   void count(Tally what) const {
     if (sink_) sink_->tally(what);

@@ -170,6 +170,7 @@ int OutputStream::create(const char* path) {
   owned_ = true;
   error_ = 0;
   used_ = 0;
+  ++drains_;
   copyStreamName(path, name_);
   return 0;
 }
@@ -187,6 +188,7 @@ void OutputStream::attach(int fd) {
   owned_ = false;
   error_ = 0;
   used_ = 0;
+  ++drains_;
   name_[0] = '\0';
 }
 
@@ -218,6 +220,7 @@ void OutputStream::drain() {
   }
   if (!error_) error_ = platform::writeAll(fd_, buffer_.get(), used_);
   used_ = 0;
+  ++drains_;
 }
 
 void OutputStream::writeAcrossBuffer(std::string_view text) {

@@ -133,6 +133,19 @@ class OutputStream {
   }
   /// Keeps the `size` characters written where reserve() pointed.
   void advance(size_t size) { used_ += size; }
+  /// Where the next character goes, as long as the buffer is not written out.
+  struct Mark {
+    uint64_t drains = 0;
+    size_t used = 0;
+  };
+  /// The place of the next character.
+  Mark mark() const { return {drains_, used_}; }
+  /// The text written since `from`, when the buffer still holds all of it;
+  /// empty otherwise. Valid until the next write.
+  std::string_view since(Mark from) const {
+    if (fd_ < 0 || from.drains != drains_ || from.used > used_) return {};
+    return {buffer_.get() + from.used, used_ - from.used};
+  }
   /// Appends text and a line end.
   void writeLine(std::string_view text);
   /// Appends what descriptor `fd` holds from its position to its end, copied
@@ -165,6 +178,7 @@ class OutputStream {
   char name_[STREAM_NAME_CAPACITY] = {};
   std::unique_ptr<char[]> buffer_;
   size_t used_ = 0;
+  uint64_t drains_ = 0;  // times the buffer was emptied
 };
 
 }  // namespace tolvane

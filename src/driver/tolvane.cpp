@@ -387,10 +387,11 @@ bool completeReport(CONVERSION& c) {
 void writeReportLine(CONVERSION& c) {
   CardLine line;
   line.raw(" REPORT WRITTEN TO ").raw(reportName(c)).raw(": ");
-  char counts[64];
-  int n = std::snprintf(counts, sizeof counts, "%lld DROPPED, %lld CHANGED",
+  char counts[96];
+  int n = std::snprintf(counts, sizeof counts, "%lld DROPPED, %lld CHANGED, %lld WARNINGS",
                         static_cast<long long>(c.report.droppedCount()),
-                        static_cast<long long>(c.report.changedCount()));
+                        static_cast<long long>(c.report.changedCount()),
+                        static_cast<long long>(c.report.warningCount()));
   line.raw({counts, static_cast<size_t>(n)}).writeTo(c.console);
 }
 

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string_view>
 
+#include "text/plainDecimal.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -18,32 +20,9 @@ namespace {
 /// Reads a short text holding a plain decimal number, blanks around it
 /// allowed, in one pass; other forms go to the full reading.
 bool shortNumber(std::string_view text, float& value) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-  size_t i = 0, n = text.size();
-  // Eight characters hold at most eight digits, which the mantissa holds
-  // exactly; anything longer goes to the full reading.
-  if (n > 8) n = 0;
-  while (i < n && text[i] == ' ') ++i;
-  bool negative = i < n && text[i] == '-';
-  if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
-  int64_t mantissa = 0;
-  int digits = 0, decimals = -1;
-  for (; i < n; ++i) {
-    char c = text[i];
-    if (c >= '0' && c <= '9') {
-      mantissa = mantissa * 10 + (c - '0');
-      ++digits;
-      if (decimals >= 0) ++decimals;
-    } else if (c == '.' && decimals < 0) {
-      decimals = 0;
-    } else {
-      break;
-    }
-  }
-  while (i < n && text[i] == ' ') ++i;
-  if (i == n && digits > 0) {
-    double magnitude = static_cast<double>(mantissa) / kPowers[decimals > 0 ? decimals : 0];
-    value = static_cast<float>(negative ? -magnitude : magnitude);
+  double quick = 0;
+  if (plainDecimalField(text, quick)) {
+    value = static_cast<float>(quick);
     return true;
   }
   double v = 0;

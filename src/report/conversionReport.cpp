@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "hydraulics/readBack.h"
 #include "report/bridgeFace.h"
 #include "report/bridgePicture.h"
 #include "report/cardValues.h"
@@ -13,6 +14,7 @@
 #include "deck/deckFile.h"
 #include "platform/files.h"
 #include "report/longProfile.h"
+#include "text/printfNumbers.h"
 
 namespace tolvane {
 
@@ -26,6 +28,97 @@ constexpr int32_t kProfileCapacity = 1 << 14;
 constexpr int kSharersNamed = 12;
 /// Length of a reach name on the T1 card.
 constexpr size_t kReachNameLength = 33;
+/// A section's area or conveyance changes when the deck's differs from the
+/// geometry file's by more than this share at a judged level.
+constexpr double kChangeShare = 0.005;
+/// The largest changes of a run that the report lists.
+constexpr int32_t kLargestKept = 20;
+
+/// The hydraulic check of one reach.
+struct ReachCheck {
+  int32_t compared = 0;      ///< sections read back with numbers on both sides
+  int32_t changed = 0;       ///< of which changed by more than 0.5%
+  int32_t changedOver1 = 0;  ///< of which by more than 1%
+  int32_t warnings = 0;
+  double area = 0;  ///< the largest area change and where
+  FIELD8 areaStation = BLANK_FIELD8;
+  double conveyance = 0;
+  FIELD8 conveyanceStation = BLANK_FIELD8;
+};
+
+/// One of the largest changes of the run.
+struct LargestChange {
+  int32_t reach = 0;
+  FIELD8 station = BLANK_FIELD8;
+  double area = 0;
+  double conveyance = 0;
+  double size() const { return std::max(std::fabs(area), std::fabs(conveyance)); }
+};
+
+/// A decimal fraction with four decimals, as the rows carry it: "0.0123".
+std::string_view fraction(double value, char (&room)[PRINTF_NUMBER_CAPACITY]) {
+  if (std::fabs(value) < 0.00005) value = 0;  // no "-0.0000"
+  return {room, formatFixed(value, 4, room)};
+}
+
+/// A change as a signed percentage: "+3.61%".
+void percent(double change, DetailText& detail) {
+  char room[PRINTF_NUMBER_CAPACITY];
+  double value = change * 100;
+  if (std::fabs(value) < 0.005) value = 0;
+  detail.text(value >= 0 ? "+" : "").text({room, formatFixed(value, 2, room)}).text("%");
+}
+
+/// A figure with two decimals.
+void figure(double value, DetailText& detail) {
+  char room[PRINTF_NUMBER_CAPACITY];
+  detail.text({room, formatFixed(value, value >= 1e5 ? 0 : 2, room)});
+}
+
+/// The detail of a hydraulics-changed row: each judged level with both
+/// figures, then the causes the conversion knows of.
+void describeChange(const ReadBackResult& r, bool face, Field1Fit fit, DetailText& detail) {
+  for (int32_t i = 0; i < r.levels.count; ++i) {
+    const Flow& g = r.levels.geometry[i];
+    const Flow& d = r.change.deck[i];
+    detail.text(i ? "; at " : "at ").text(levelName(r.levels.kind[i])).text(" ");
+    figure(r.levels.level[i], detail);
+    detail.text(": area ");
+    figure(g.area, detail);
+    detail.text(" in the geometry file, ");
+    figure(d.area, detail);
+    detail.text(" in the deck (");
+    percent(d.area / g.area - 1, detail);
+    detail.text("), conveyance ");
+    figure(g.conveyance, detail);
+    detail.text(" and ");
+    figure(d.conveyance, detail);
+    if (g.conveyance > 0) {
+      detail.text(" (");
+      percent(d.conveyance / g.conveyance - 1, detail);
+      detail.text(")");
+    }
+  }
+  detail.text("; cause:");
+  const char* sep = " ";
+  auto cause = [&](const char* text) {
+    detail.text(sep).text(text);
+    sep = ", ";
+  };
+  if (r.causes & CAUSE_FIELD1) {
+    detail.text(sep)
+        .text(fit == Field1Fit::ROUND ? "field-1 rounding of " : "field-1 cut of ")
+        .number(r.field1Changed).text(r.field1Changed == 1 ? " GR opening elevation" : " GR opening elevations");
+    sep = ", ";
+  }
+  if (r.causes & CAUSE_NH_CUT)
+    cause(fit == Field1Fit::ROUND ? "NH rounding (an end station opening a further NH card)"
+                                  : "NH cut (an end station opening a further NH card)");
+  if (r.causes & CAUSE_N_VALUES) cause("n values (the n value in force differs across the section)");
+  if (r.causes & CAUSE_BLANK_NC) cause("n values (KH data replaced by a blank NC card)");
+  if (r.causes & CAUSE_GROUND) cause("other ground points than the geometry file's");
+  if (face) cause("a bridge's deck values (the face's cards differ from its section's)");
+}
 
 /// One section's X1 number, remembered for the rest of its reach.
 struct NumberEntry {
@@ -121,6 +214,7 @@ constexpr std::string_view kStyle =
     "tr.reach th{background:#dde6f0}tr.zero td{color:#999}"
     "tr.dropped td:nth-child(4){color:#a00;font-weight:bold}"
     "tr.changed td:nth-child(4){color:#850;font-weight:bold}"
+    "tr.warning td:nth-child(4){color:#05a;font-weight:bold}"
     "td.detail{font-family:monospace;font-size:0.95em;word-break:break-word}"
     "figure{margin:1em 0;page-break-inside:avoid}figcaption{font-weight:bold}"
     "svg{max-width:100%;height:auto;background:#fff}"
@@ -168,7 +262,14 @@ struct ConversionReport::Tables {
   bool upstreamPending = false;
   int pictureId = 0;
 
+  SectionReadBack readBack;
+  ReadBackResult result;
+  ReachCheck checks[REACH_CAPACITY + 1];
+  LargestChange largest[kLargestKept];
+  int32_t largestCount = 0;
+
   PerReach& reach() { return perReach[std::min(currentReach, REACH_CAPACITY)]; }
+  ReachCheck& check() { return checks[std::min(currentReach, REACH_CAPACITY)]; }
 };
 
 ConversionReport::ConversionReport() = default;
@@ -192,14 +293,21 @@ int64_t ConversionReport::sectionsWritten() const { return t_->sectionsOut; }
 int64_t ConversionReport::droppedCount() const {
   int64_t n = 0;
   for (int k = 0; k < FINDING_KIND_COUNT; ++k)
-    if (!findingIsChange(static_cast<FindingKind>(k))) n += t_->kinds[k];
+    if (findingClass(static_cast<FindingKind>(k)) == FindingClass::DROPPED) n += t_->kinds[k];
+  return n;
+}
+
+int64_t ConversionReport::warningCount() const {
+  int64_t n = 0;
+  for (int k = 0; k < FINDING_KIND_COUNT; ++k)
+    if (findingClass(static_cast<FindingKind>(k)) == FindingClass::WARNING) n += t_->kinds[k];
   return n;
 }
 
 int64_t ConversionReport::changedCount() const {
   int64_t n = 0;
   for (int k = 0; k < FINDING_KIND_COUNT; ++k)
-    if (findingIsChange(static_cast<FindingKind>(k))) n += t_->kinds[k];
+    if (findingClass(static_cast<FindingKind>(k)) == FindingClass::CHANGED) n += t_->kinds[k];
   return n;
 }
 
@@ -247,13 +355,14 @@ void ConversionReport::finding(FindingKind kind, std::string_view station,
                                std::string_view detail) {
   ++t_->kinds[static_cast<int>(kind)];
   ++t_->reach().findings;
+  if (findingClass(kind) == FindingClass::WARNING) ++t_->check().warnings;
   t_->findingPending = true;
   if (kind == FindingKind::CULVERT) t_->culvertPending = true;
   writeRow(kind, station, detail);
 }
 
 void ConversionReport::writeRow(FindingKind kind, std::string_view station,
-                                std::string_view detail) {
+                                std::string_view detail, const double* changes) {
   OutputStream& o = findings_.stream();
   int32_t reach = t_->currentReach;
   if (!t_->rowsOpen) {
@@ -271,7 +380,7 @@ void ConversionReport::writeRow(FindingKind kind, std::string_view station,
     }
     o.write("</th></tr>\n");
   }
-  bool change = findingIsChange(kind);
+  FindingClass what = findingClass(kind);
   station = withoutBlanks(station);
   o.write("<tr data-kind=\"");
   o.write(findingName(kind, t_->fit));
@@ -279,22 +388,80 @@ void ConversionReport::writeRow(FindingKind kind, std::string_view station,
   writeEscaped(o, station);
   o.write("\" data-reach=\"");
   writeNumber(o, reach);
-  o.write(change ? "\" class=\"changed\"><td class=\"n\">" : "\" class=\"dropped\"><td class=\"n\">");
+  if (changes) {
+    char room[PRINTF_NUMBER_CAPACITY];
+    o.write("\" data-area-change=\"");
+    o.write(fraction(changes[0], room));
+    o.write("\" data-conveyance-change=\"");
+    o.write(fraction(changes[1], room));
+  }
+  o.write(what == FindingClass::CHANGED   ? "\" class=\"changed\"><td class=\"n\">"
+          : what == FindingClass::DROPPED ? "\" class=\"dropped\"><td class=\"n\">"
+                                          : "\" class=\"warning\"><td class=\"n\">");
   writeNumber(o, reach);
   o.write("</td><td>");
   writeEscaped(o, station);
   o.write("</td><td>");
   o.write(findingName(kind, t_->fit));
-  o.write(change ? "</td><td>CHANGED</td><td class=\"detail\">"
-                 : "</td><td>DROPPED</td><td class=\"detail\">");
+  o.write("</td><td>");
+  o.write(className(what));
+  o.write("</td><td class=\"detail\">");
   writeEscaped(o, detail);
   o.write("</td></tr>\n");
 }
 
 void ConversionReport::tally(Tally what) { ++t_->tallies[static_cast<int>(what)]; }
 
+void ConversionReport::sectionRead(const SectionTexts& texts) {
+  t_->readBack.read(texts, Findings(this));
+}
+
+void ConversionReport::checkHydraulics(const SectionCards& cards) {
+  Tables& t = *t_;
+  const ReadBackResult& r = t.result;
+  t.readBack.check(cards, t.result);
+  bool section = cards.role == SectionRole::SECTION;
+  if (!r.compared) return;
+  ReachCheck& check = t.check();
+  if (section) ++check.compared;
+  double area = r.change.area, conveyance = r.change.conveyance;
+  double size = std::max(std::fabs(area), std::fabs(conveyance));
+  // A bridge face or a repeat carries the cards of a section told on its own;
+  // it is told only where its cards read back differently.
+  if (!r.differs || !(size > kChangeShare) || (!section && (r.first || r.repeatsFirst))) return;
+
+  ++check.changed;
+  if (size > 2 * kChangeShare) ++check.changedOver1;
+  FIELD8 station = makeField8(withoutBlanks(view(cards.station)));
+  if (std::fabs(area) > std::fabs(check.area)) {
+    check.area = area;
+    check.areaStation = station;
+  }
+  if (std::fabs(conveyance) > std::fabs(check.conveyance)) {
+    check.conveyance = conveyance;
+    check.conveyanceStation = station;
+  }
+  LargestChange entry{t.currentReach, station, area, conveyance};
+  if (t.largestCount < kLargestKept) {
+    t.largest[t.largestCount++] = entry;
+  } else if (entry.size() > t.largest[kLargestKept - 1].size()) {
+    t.largest[kLargestKept - 1] = entry;
+  }
+  std::stable_sort(t.largest, t.largest + t.largestCount,
+                   [](const LargestChange& a, const LargestChange& b) { return a.size() > b.size(); });
+
+  DetailText detail;
+  describeChange(r, !section, t.fit, detail);
+  double changes[2] = {area, conveyance};
+  ++t.kinds[static_cast<int>(FindingKind::HYDRAULICS_CHANGED)];
+  ++t.reach().findings;
+  t.findingPending = true;
+  writeRow(FindingKind::HYDRAULICS_CHANGED, view(cards.station), detail.view(), changes);
+}
+
 void ConversionReport::sectionWritten(const SectionCards& cards) {
   Tables& t = *t_;
+  checkHydraulics(cards);
   // Its first cards were counted, numbered and drawn already.
   if (cards.role == SectionRole::REPEATED_SECTION) return;
   if (cards.role == SectionRole::SECTION) {
@@ -506,8 +673,9 @@ void ConversionReport::writeSummary() {
     FindingKind kind = static_cast<FindingKind>(k);
     o.write(t.kinds[k] == 0 ? "<tr class=\"zero\"><td>" : "<tr><td>");
     o.write(findingName(kind, t.fit));
-    o.write(findingIsChange(kind) ? "</td><td>CHANGED</td><td class=\"n\">"
-                                  : "</td><td>DROPPED</td><td class=\"n\">");
+    o.write("</td><td>");
+    o.write(className(findingClass(kind)));
+    o.write("</td><td class=\"n\">");
     writeNumber(o, t.kinds[k]);
     if (kind == FindingKind::SECTION_NUMBER_SHARED && t.sharedGroups > 0) {
       o.write(" (");
@@ -520,7 +688,9 @@ void ConversionReport::writeSummary() {
   writeNumber(o, droppedCount());
   o.write(" DROPPED, ");
   writeNumber(o, changedCount());
-  o.write(" CHANGED</td></tr>\n</table>\n");
+  o.write(" CHANGED, ");
+  writeNumber(o, warningCount());
+  o.write(" WARNINGS</td></tr>\n</table>\n");
 }
 
 void ConversionReport::writeReaches() {
@@ -622,10 +792,12 @@ int ConversionReport::complete() {
   writeReaches();
   OutputStream& o = file_;
   o.write("<h2>Findings</h2>\n");
-  if (droppedCount() + changedCount() == 0) {
+  if (droppedCount() + changedCount() + warningCount() == 0) {
     o.write("<p>No findings: the deck carries everything the conversion read.</p>\n");
   } else {
     o.write("<p>DROPPED: the deck does not carry it. CHANGED: the deck carries it altered. "
+            "WARNING: the deck carries it as the geometry file wrote it, but a reader of the "
+            "deck rejects or misreads it. "
             "Stations are written as the geometry file wrote them.</p>\n"
             "<table class=\"findings\">\n<thead><tr><th>reach</th><th>station</th><th>kind</th>"
             "<th>class</th><th>detail</th></tr></thead>\n");

@@ -56,17 +56,22 @@ class ConversionReport final : public FindingSink {
   /// Findings of each class so far.
   int64_t droppedCount() const;
   int64_t changedCount() const;
+  int64_t warningCount() const;
   /// Sections the deck carries (bridge faces not counted).
   int64_t sectionsWritten() const;
 
   void finding(FindingKind kind, std::string_view station, std::string_view detail) override;
   void sectionWritten(const SectionCards& cards) override;
+  void sectionRead(const SectionTexts& texts) override;
   void tally(Tally what) override;
 
  private:
   struct Tables;
 
-  void writeRow(FindingKind kind, std::string_view station, std::string_view detail);
+  /// One row; `changes` holds a hydraulics row's area and conveyance change.
+  void writeRow(FindingKind kind, std::string_view station, std::string_view detail,
+                const double* changes = nullptr);
+  void checkHydraulics(const SectionCards& cards);
   void endReach();
   void noteSectionNumber(const SectionCards& cards);
   void reportSharedNumbers();

@@ -269,6 +269,25 @@ void startSection(const LineBuffer& line, CROSS_SECTION& section, AREA_PAIR& INE
               section.LENGTH_RIGHT);
 }
 
+/// Tells the listener the section as read, before its cards change any text.
+void handOver(const CROSS_SECTION& section, const N_VALUE_SET& nValues,
+              const Findings& findings) {
+  SectionTexts texts;
+  texts.station = section.RM;
+  texts.sta = section.GROUND.STA;
+  texts.elev = section.GROUND.ELEV;
+  texts.points = std::clamp(section.GROUND.NPTS, 0, GROUND_CAPACITY);
+  texts.bankLeft = section.BANK_LEFT;
+  texts.bankRight = section.BANK_RIGHT;
+  texts.nMode = nValues.MODE;
+  texts.nKhFlag = nValues.KH_FLAG;
+  texts.nCount = std::clamp(nValues.COUNT, 0, N_VALUE_CAPACITY);
+  texts.nValue = nValues.N_VALUE;
+  texts.nEnd = nValues.END_STA;
+  texts.nStart = nValues.START_STA;
+  findings.read(texts);
+}
+
 /// The line loop of READ_SECTION.
 void readSectionLines(InputStream& in, OutputStream& out, LineBuffer& line,
                       CROSS_SECTION& section, AREA_PAIR& INEFFECTIVE, AREA_PAIR& BLOCKED,
@@ -341,6 +360,7 @@ void READ_SECTION(InputStream& in, OutputStream& out, LineBuffer& line, CROSS_SE
   if (findings.active()) {
     watch.sectionEnded(status);
     watch.areasEnded(INEFFECTIVE, BLOCKED);
+    handOver(section, nValues, findings);
   }
 }
 

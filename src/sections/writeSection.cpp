@@ -9,6 +9,10 @@ namespace tolvane {
 
 namespace {
 
+/// More than the cards of the largest section: 500 ground points on 100 GR
+/// cards, 500 lid points on 167 BT cards, 20 n values, X1, X3 and comments.
+constexpr size_t SECTION_CARDS_ROOM = 64 * 1024;
+
 /// The four fields of columns 25-56 of the X3 card, as WRITE_X3 places them.
 void x3Fields(const AREA_PAIR& INEFFECTIVE, const AREA_PAIR& BLOCKED, SectionCards& cards) {
   cards.hasX3 = INEFFECTIVE.PRESENT || BLOCKED.PRESENT;
@@ -43,6 +47,13 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
   const Findings& cardCuts = role == SectionRole::SECTION ? findings : none;
   const Findings& numberCut =
       role == SectionRole::SECTION || role == SectionRole::UPSTREAM_FACE ? findings : none;
+  // The report reads the cards back from the deck's buffer: room is made
+  // first for the most a section can take, so that none is written out midway.
+  OutputStream::Mark start;
+  if (findings.active()) {
+    out.reserve(SECTION_CARDS_ROOM);
+    start = out.mark();
+  }
   WRITE_N_VALUES(out, nValues, section, station, fit, cardCuts);
   WRITE_X1(out, section, numberCut);
   WRITE_X3(out, INEFFECTIVE, BLOCKED);
@@ -68,6 +79,7 @@ void WRITE_SECTION(OutputStream& out, CROSS_SECTION& section, AREA_PAIR& INEFFEC
     cards.lidLow = lid.COL3;
     cards.lidPoints = std::min(lid.COUNT, LID_CAPACITY);
   }
+  cards.images = out.since(start);
   findings.written(cards);
 }
 

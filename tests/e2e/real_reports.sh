@@ -26,7 +26,7 @@ for geo in "$dir"/*.geo; do
     status=$?
     problem=
     [ $status -eq 0 ] || problem="exit status $status"
-    grep -q '^ REPORT WRITTEN TO out.html: [0-9]* DROPPED, [0-9]* CHANGED$' "$scratch/work/console" ||
+    grep -q '^ REPORT WRITTEN TO out.html: [0-9]* DROPPED, [0-9]* CHANGED, [0-9]* WARNINGS$' "$scratch/work/console" ||
       problem="$problem; no report line on the console"
     python3 -c 'import sys, xml.etree.ElementTree as E; E.parse(sys.argv[1])' \
       "$scratch/work/out.html" 2> "$scratch/xml" || problem="$problem; $(tail -1 "$scratch/xml")"

@@ -1,0 +1,125 @@
+#include "hydraulics/readBack.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvane {
+
+namespace {
+
+/// The n value in force at station x.
+double nAt(const SectionShape& shape, double x) {
+  int32_t inForce = 0;
+  for (int32_t i = 1; i < shape.stretches; ++i)
+    if (shape.start[i] <= x) inForce = i;
+  return shape.stretches == 0 ? 0 : shape.n[inForce];
+}
+
+bool sameStretches(const SectionShape& a, const SectionShape& b) {
+  if (a.stretches != b.stretches) return false;
+  for (int32_t i = 0; i < a.stretches; ++i)
+    if (a.n[i] != b.n[i] || (i > 0 && a.start[i] != b.start[i])) return false;
+  return true;
+}
+
+/// True when the n value in force differs anywhere along the ground: at a
+/// point, or between two.
+bool nInForceDiffers(const SectionShape& geometry, const SectionShape& deck) {
+  auto differs = [&](double x) {
+    double a = nAt(geometry, x), b = nAt(deck, x);
+    return a != b && !(std::isnan(a) && std::isnan(b));
+  };
+  for (int32_t i = 0; i < geometry.points; ++i) {
+    if (differs(geometry.station[i])) return true;
+    if (i + 1 < geometry.points && differs(0.5 * (geometry.station[i] + geometry.station[i + 1])))
+      return true;
+  }
+  return false;
+}
+
+double lowestOf(const SectionShape& shape) {
+  if (shape.points == 0) return NAN;
+  return *std::min_element(shape.elevation, shape.elevation + shape.points);
+}
+
+}  // namespace
+
+void SectionReadBack::read(const SectionTexts& texts, const Findings& findings) {
+  readGeometrySection(texts, geometry_);
+  noteWarnings(texts, geometry_, findings);
+  haveGeometry_ = true;
+  khFlag_ = texts.nKhFlag;
+  nMode_ = texts.nMode;
+  levelsKnown_ = false;
+  checked_ = false;
+}
+
+void SectionReadBack::compareNumbers(ReadBackResult& result) const {
+  const SectionShape& g = geometry_.shape;
+  const SectionShape& d = deck_.shape;
+  if (g.points != d.points) {
+    result.causes |= CAUSE_GROUND;
+  } else {
+    for (int32_t i = 0; i < g.points; ++i) {
+      if (g.station[i] != d.station[i]) result.causes |= CAUSE_GROUND;
+      if (g.elevation[i] == d.elevation[i]) continue;
+      if (i % 5 == 0) {
+        result.causes |= CAUSE_FIELD1;
+        ++result.field1Changed;
+      } else {
+        result.causes |= CAUSE_GROUND;
+      }
+    }
+  }
+  if (!sameStretches(g, d) && nInForceDiffers(g, d)) {
+    if (khFlag_ == 1) {
+      result.causes |= CAUSE_BLANK_NC;
+    } else {
+      result.causes |= CAUSE_N_VALUES;
+      // The varying form's end stations 5, 10, 15 and 20 open further NH cards.
+      if (nMode_ != 0 && g.stretches == d.stretches) {
+        bool onlyOpeners = true, anyOpener = false;
+        for (int32_t i = 1; i < g.stretches; ++i) {
+          bool differs = g.start[i] != d.start[i];
+          bool opener = i % 5 == 0;
+          anyOpener |= differs && opener;
+          onlyOpeners &= !differs || opener;
+          if (g.n[i - 1] != d.n[i - 1] && !(std::isnan(g.n[i - 1]) && std::isnan(d.n[i - 1])))
+            onlyOpeners = false;
+        }
+        if (anyOpener) result.causes |= CAUSE_NH_CUT;
+        if (anyOpener && onlyOpeners) result.causes &= ~CAUSE_N_VALUES;
+      }
+    }
+  }
+  result.differs = result.causes != 0;
+}
+
+void SectionReadBack::check(const SectionCards& cards, ReadBackResult& result) {
+  result = ReadBackResult();
+  deck_.shape.points = deck_.shape.stretches = 0;
+  result.read = readDeckSection(cards.images, deck_);
+  result.lowest = result.read == DeckReadResult::READ ? lowestOf(deck_.shape) : NAN;
+  if (!haveGeometry_ || !geometry_.readable || result.read != DeckReadResult::READ) return;
+  result.compared = true;
+  compareNumbers(result);
+  if (result.differs) {
+    if (!levelsKnown_) {
+      judgeLevels(geometry_.shape, geometry_.banksKnown, geometry_.bankLeft, geometry_.bankRight,
+                  levels_);
+      levelsKnown_ = true;
+    }
+    result.levels = levels_;
+    compareFlows(levels_, deck_.shape, result.change);
+  }
+  if (checked_) {
+    result.repeatsFirst =
+        result.change.area == firstArea_ && result.change.conveyance == firstConveyance_;
+  } else {
+    result.first = checked_ = true;
+    firstArea_ = result.change.area;
+    firstConveyance_ = result.change.conveyance;
+  }
+}
+
+}  // namespace tolvane

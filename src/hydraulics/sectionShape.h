@@ -1,0 +1,49 @@
+#pragma once
+// A cross section as numbers: its ground line and the Manning's n value of
+// each stretch across it, with the flow area and conveyance at a water level.
+// Fixed capacities: one shape holds a whole section, nothing is allocated.
+
+#include <cstdint>
+
+namespace tolvane {
+
+/// Ground points a shape holds: as many as a section of the deck carries.
+inline constexpr int SHAPE_POINT_CAPACITY = 500;
+/// Roughness stretches a shape holds: as many as n values a section carries.
+inline constexpr int SHAPE_STRETCH_CAPACITY = 20;
+/// Water levels judged in one pass over a shape.
+inline constexpr int LEVEL_CAPACITY = 3;
+
+/// Ground points in the order written, and the n value of each stretch. The
+/// n value in force at station x is that of the last stretch, in list order,
+/// whose start is not greater than x; the first stretch's start is ignored:
+/// it also covers everything before the others. So a vertical wall standing
+/// on the start of a stretch belongs to that stretch.
+struct SectionShape {
+  int32_t points = 0;
+  double station[SHAPE_POINT_CAPACITY];
+  double elevation[SHAPE_POINT_CAPACITY];
+  int32_t stretches = 0;  ///< 0: no n values at all
+  double start[SHAPE_STRETCH_CAPACITY];
+  double n[SHAPE_STRETCH_CAPACITY];
+};
+
+/// Flow area and conveyance at one level.
+struct Flow {
+  double area = 0;
+  double conveyance = 0;
+};
+
+/// The flow at each of `count` (at most LEVEL_CAPACITY) levels:
+/// area = integral of max(0, level - ground(x)) along the ground line;
+/// conveyance = sum over the stretches of A (A/P)^(2/3) / n, P being the
+/// wetted ground length within the stretch, with no walls between stretches.
+/// A stretch whose n is not positive adds no conveyance. Stations that go
+/// backwards subtract area, as the integral along the line does.
+void flowAt(const SectionShape& shape, const double* levels, int count, Flow* flows);
+
+/// The ground elevation at station x, by linear interpolation on the first
+/// segment that spans x; false when no segment does.
+bool groundAt(const SectionShape& shape, double x, double& elevation);
+
+}  // namespace tolvane

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Converts every real geometry file beside the repository (../shared/
+# real-geometry, not part of the project) unsorted with REPORT, and checks the
+# report's hydraulic rows with scripts/check-hydraulics.py, which computes the
+# flows of the geometry file and of the deck on its own. Skipped (status 77)
+# when the files or python3 are absent.
+#
+#   real_hydraulics.sh PROGRAM REPOSITORY_ROOT
+set -u
+exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+root=$2
+dir=$root/../shared/real-geometry
+if ! ls "$dir"/*.geo > /dev/null 2>&1 || ! command -v python3 > /dev/null; then
+  echo "skipped: no real geometry files in $dir, or no python3"
+  exit 77
+fi
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failed=0
+for geo in "$dir"/*.geo; do
+  name=$(basename "$geo" .geo)
+  rm -rf "$scratch/work" && mkdir "$scratch/work"
+  cp "$geo" "$scratch/work/in.geo"
+  (cd "$scratch/work" && TMPDIR="$scratch/work" "$exe" INPUT=in.geo OUTPUT=out.cs REPORT=out.html \
+     > console 2>&1) || { echo "$name: the conversion failed"; failed=1; continue; }
+  python3 "$root/scripts/check-hydraulics.py" "$scratch/work/in.geo" "$scratch/work/out.cs" \
+    "$scratch/work/out.html" > "$scratch/check" || { echo "$name:"; cat "$scratch/check"; failed=1; }
+done
+[ $failed -eq 0 ] && echo "every real file's hydraulic rows agree with the independent computation"
+exit $failed
