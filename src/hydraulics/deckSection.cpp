@@ -1,6 +1,7 @@
 #include "hydraulics/deckSection.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "hydraulics/fieldNumber.h"
 
@@ -32,27 +33,61 @@ bool addFields(std::string_view card, double* into, int32_t capacity, int32_t& c
   return true;
 }
 
-/// Items a section's cards can carry under one identifier: 500 GR pairs, or
-/// the NH count with 20 pairs.
-constexpr int32_t kItemCapacity = 2 * SHAPE_POINT_CAPACITY;
+/// Appends the fields of one more GR card: elevation and station of each
+/// point in turn. A field that holds the known text of its point takes the
+/// known number. False when a field is not a number.
+bool addGroundFields(std::string_view card, const KnownPoints& known, DeckSection& section,
+                     int32_t& items) {
+  SectionShape& shape = section.shape;
+  for (int f = 1; f <= 10; ++f) {
+    std::string_view field = cardField(card, f);
+    if (field.empty()) break;
+    int32_t point = items / 2;
+    bool elevation = items % 2 == 0;
+    ++items;
+    if (point >= SHAPE_POINT_CAPACITY) continue;
+    double& value = elevation ? shape.elevation[point] : shape.station[point];
+    if (point < known.points && field.size() == 8) {
+      const FIELD8& text = elevation ? known.elevation[point] : known.station[point];
+      if (std::memcmp(text.data(), field.data(), 8) == 0) {
+        value = elevation ? known.elevationValue[point] : known.stationValue[point];
+        continue;
+      }
+    }
+    if (section.unknownCount == 0 || section.unknown[section.unknownCount - 1] != point)
+      section.unknown[section.unknownCount++] = point;
+    if (!fieldNumber(field, value)) return false;
+  }
+  return true;
+}
+
+/// The length of the card at the start of `cards`: most are full GR cards
+/// of 80 columns.
+size_t cardLength(std::string_view cards) {
+  if (cards.size() > 80 && cards[80] == '\n') return 80;
+  size_t end = cards.find('\n');
+  return end == std::string_view::npos ? cards.size() : end;
+}
 
 }  // namespace
 
-DeckReadResult readDeckSection(std::string_view cards, DeckSection& section) {
-  double gr[kItemCapacity];
+DeckReadResult readDeckSection(std::string_view cards, DeckSection& section,
+                               const KnownPoints& known) {
+  SectionShape& shape = section.shape;
   double nh[2 * SHAPE_STRETCH_CAPACITY + 1];
   double nc[3] = {0, 0, 0};
   int32_t grItems = 0, nhItems = 0, nhCards = 0;
   bool haveX1 = false, haveNc = false;
   double declared = 0;
+  section.unknownCount = 0;
   while (!cards.empty()) {
-    size_t end = cards.find('\n');
-    std::string_view card = cards.substr(0, end);
-    cards.remove_prefix(end == std::string_view::npos ? cards.size() : end + 1);
+    size_t length = cardLength(cards);
+    std::string_view card = cards.substr(0, length);
+    cards.remove_prefix(std::min(length + 1, cards.size()));
     if (card.size() < 2) continue;
     char a = card[0], b = card[1];
     if (a == 'G' && b == 'R') {
-      if (!addFields(card, gr, kItemCapacity, grItems)) return DeckReadResult::NOT_A_NUMBER;
+      if (!addGroundFields(card, known, section, grItems)) return DeckReadResult::NOT_A_NUMBER;
     } else if (a == 'X' && b == '1') {
       haveX1 = true;
       double left = 0, right = 0;
@@ -73,14 +108,9 @@ DeckReadResult readDeckSection(std::string_view cards, DeckSection& section) {
   }
   if (!haveX1) return DeckReadResult::NO_X1;
 
-  SectionShape& shape = section.shape;
   int32_t points = std::clamp(static_cast<int32_t>(declared), 0, SHAPE_POINT_CAPACITY);
   if (grItems < 2 * points) return DeckReadResult::SHORT_GR;
   shape.points = points;
-  for (int32_t i = 0; i < points; ++i) {
-    shape.elevation[i] = gr[2 * i];
-    shape.station[i] = gr[2 * i + 1];
-  }
 
   section.nhContinued = nhCards > 1;
   if (nhItems > 0) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "hydraulics/sectionShape.h"
+#include "text/field8.h"
 
 namespace tolvane {
 
@@ -18,6 +19,10 @@ struct DeckSection {
   /// True when the NH values run on over further cards, whose field 1 is
   /// narrower than the others.
   bool nhContinued = false;
+  /// The points, in order, with a GR field that is not the known text of the
+  /// point: only their numbers may differ from the known ones.
+  int32_t unknown[SHAPE_POINT_CAPACITY];
+  int32_t unknownCount = 0;
 };
 
 /// Why a section's cards could not be read back.
@@ -28,10 +33,21 @@ enum class DeckReadResult : uint8_t {
   SHORT_GR,       ///< fewer GR points than X1 announces
 };
 
+/// Texts whose numbers are known already: a GR field that holds exactly the
+/// text of the same point is not read again.
+struct KnownPoints {
+  int32_t points = 0;
+  const FIELD8* station = nullptr;
+  const FIELD8* elevation = nullptr;
+  const double* stationValue = nullptr;
+  const double* elevationValue = nullptr;
+};
+
 /// Reads the cards of one section (NC or NH, X1, X3, BT, GR and comment
 /// cards, one per line) into `section`. The NC card's three values apply left
 /// of the left bank, between the banks and right of the right bank; the NH
 /// values each end at their station.
-DeckReadResult readDeckSection(std::string_view cards, DeckSection& section);
+DeckReadResult readDeckSection(std::string_view cards, DeckSection& section,
+                               const KnownPoints& known = {});
 
 }  // namespace tolvane

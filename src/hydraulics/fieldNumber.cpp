@@ -7,11 +7,12 @@
 namespace tolvane {
 
 bool fieldNumber(std::string_view field, double& value) {
+  if (plainDecimalField(field, value)) return true;
   if (isBlank(field)) {
     value = 0;
     return true;
   }
-  return plainDecimalField(field, value) || decimalValue(field, value);
+  return decimalValue(field, value);
 }
 
 }  // namespace tolvane

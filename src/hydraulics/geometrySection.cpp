@@ -152,6 +152,8 @@ void readGeometrySection(const SectionTexts& texts, GeometrySection& section) {
   if (!section.banksKnown) section.bankLeft = section.bankRight = 0;
   int32_t points = std::clamp(texts.points, 0, SHAPE_POINT_CAPACITY);
   shape.points = 0;
+  std::copy(texts.sta, texts.sta + points, section.stationText);
+  std::copy(texts.elev, texts.elev + points, section.elevationText);
   for (int32_t i = 0; i < points; ++i) {
     if (!fieldNumber(view(texts.sta[i]), shape.station[i]) ||
         !fieldNumber(view(texts.elev[i]), shape.elevation[i]))

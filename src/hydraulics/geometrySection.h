@@ -12,6 +12,9 @@ namespace tolvane {
 /// A section of the geometry file as numbers.
 struct GeometrySection {
   SectionShape shape;
+  /// The texts of the ground points, as written.
+  FIELD8 stationText[SHAPE_POINT_CAPACITY];
+  FIELD8 elevationText[SHAPE_POINT_CAPACITY];
   /// False when a station, elevation or n-value station holds no number: the
   /// section then has no figures.
   bool readable = false;

@@ -54,15 +54,24 @@ void SectionReadBack::read(const SectionTexts& texts, const Findings& findings) 
   checked_ = false;
 }
 
-void SectionReadBack::compareNumbers(ReadBackResult& result) const {
+void SectionReadBack::compareNumbers(ReadBackResult& result) {
   const SectionShape& g = geometry_.shape;
   const SectionShape& d = deck_.shape;
+  changedCount_ = 0;
+  bool sameStretchesAsGeometry = sameStretches(g, d);
+  onlyPointsDiffer_ = g.points == d.points && sameStretchesAsGeometry;
   if (g.points != d.points) {
     result.causes |= CAUSE_GROUND;
   } else {
-    for (int32_t i = 0; i < g.points; ++i) {
-      if (g.station[i] != d.station[i]) result.causes |= CAUSE_GROUND;
-      if (g.elevation[i] == d.elevation[i]) continue;
+    for (int32_t u = 0; u < deck_.unknownCount; ++u) {
+      int32_t i = deck_.unknown[u];
+      if (i >= g.points) break;
+      bool stationDiffers = g.station[i] != d.station[i];
+      bool elevationDiffers = g.elevation[i] != d.elevation[i] &&
+                              !(std::isnan(g.elevation[i]) && std::isnan(d.elevation[i]));
+      if (stationDiffers || elevationDiffers) changed_[changedCount_++] = i;
+      if (stationDiffers) result.causes |= CAUSE_GROUND;
+      if (!elevationDiffers) continue;
       if (i % 5 == 0) {
         result.causes |= CAUSE_FIELD1;
         ++result.field1Changed;
@@ -71,7 +80,7 @@ void SectionReadBack::compareNumbers(ReadBackResult& result) const {
       }
     }
   }
-  if (!sameStretches(g, d) && nInForceDiffers(g, d)) {
+  if (!sameStretchesAsGeometry && nInForceDiffers(g, d)) {
     if (khFlag_ == 1) {
       result.causes |= CAUSE_BLANK_NC;
     } else {
@@ -98,7 +107,15 @@ void SectionReadBack::compareNumbers(ReadBackResult& result) const {
 void SectionReadBack::check(const SectionCards& cards, ReadBackResult& result) {
   result = ReadBackResult();
   deck_.shape.points = deck_.shape.stretches = 0;
-  result.read = readDeckSection(cards.images, deck_);
+  KnownPoints known;
+  if (haveGeometry_ && geometry_.readable) {
+    known.points = geometry_.shape.points;
+    known.station = geometry_.stationText;
+    known.elevation = geometry_.elevationText;
+    known.stationValue = geometry_.shape.station;
+    known.elevationValue = geometry_.shape.elevation;
+  }
+  result.read = readDeckSection(cards.images, deck_, known);
   result.lowest = result.read == DeckReadResult::READ ? lowestOf(deck_.shape) : NAN;
   if (!haveGeometry_ || !geometry_.readable || result.read != DeckReadResult::READ) return;
   result.compared = true;
@@ -109,8 +126,12 @@ void SectionReadBack::check(const SectionCards& cards, ReadBackResult& result) {
                   levels_);
       levelsKnown_ = true;
     }
-    result.levels = levels_;
-    compareFlows(levels_, deck_.shape, result.change);
+    result.levels = &levels_;
+    if (onlyPointsDiffer_)
+      compareChangedPoints(levels_, geometry_.shape, deck_.shape, changed_, changedCount_,
+                           result.change);
+    else
+      compareFlows(levels_, deck_.shape, result.change);
   }
   if (checked_) {
     result.repeatsFirst =

@@ -31,7 +31,7 @@ struct ReadBackResult {
   /// Some number of the deck differs from the geometry's; without one every
   /// flow is the same and nothing more is computed.
   bool differs = false;
-  JudgedLevels levels;
+  const JudgedLevels* levels = nullptr;  ///< when `differs`; valid until the next read
   FlowChange change;
   uint32_t causes = 0;
   int32_t field1Changed = 0;  ///< GR cards whose opening elevation differs
@@ -55,10 +55,14 @@ class SectionReadBack {
   void check(const SectionCards& cards, ReadBackResult& result);
 
  private:
-  void compareNumbers(ReadBackResult& result) const;
+  void compareNumbers(ReadBackResult& result);
 
   GeometrySection geometry_;
   DeckSection deck_;
+  // The ground points whose numbers differ, when only they do.
+  int32_t changed_[SHAPE_POINT_CAPACITY];
+  int32_t changedCount_ = 0;
+  bool onlyPointsDiffer_ = false;
   bool haveGeometry_ = false;
   int32_t khFlag_ = 0;
   int32_t nMode_ = 0;

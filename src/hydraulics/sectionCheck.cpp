@@ -23,22 +23,26 @@ void judgeLevels(const SectionShape& geometry, bool banksKnown, double bankLeft,
   if (bankfull) candidates[n++] = std::min(atLeft, atRight);
   candidates[n++] = top;
   candidates[n] = std::max(first, last);  // walls at both ends up to the higher end
-  Flow flows[LEVEL_CAPACITY];
-  flowAt(geometry, candidates, n + 1, flows);
-  double full = flows[n].area;
+  levels.computed = n + 1;
+  std::copy(candidates, candidates + n + 1, levels.computedLevel);
+  levels.parts = WetParts();
+  addWetParts(geometry, candidates, n + 1, nullptr, 0, 1, levels.parts);
+  double full = flowOf(geometry, levels.parts, n).area;
   for (int i = 0; i < n; ++i) {
-    if (!(flows[i].area > 0) || flows[i].area < SHALLOW_SHARE * full) continue;
+    Flow flow = flowOf(geometry, levels.parts, i);
+    if (!(flow.area > 0) || flow.area < SHALLOW_SHARE * full) continue;
     int32_t k = levels.count++;
     levels.kind[k] = bankfull && i == 0 ? LevelKind::BANKFULL : LevelKind::TOP;
     levels.level[k] = candidates[i];
-    levels.geometry[k] = flows[i];
+    levels.geometry[k] = flow;
+    levels.part[k] = i;
   }
 }
 
-void compareFlows(const JudgedLevels& levels, const SectionShape& deck, FlowChange& change) {
-  change = FlowChange();
-  if (levels.count == 0) return;
-  flowAt(deck, levels.level, levels.count, change.deck);
+namespace {
+
+/// The changes, once the deck's flows are known.
+void takeChanges(const JudgedLevels& levels, FlowChange& change) {
   for (int32_t i = 0; i < levels.count; ++i) {
     const Flow& g = levels.geometry[i];
     const Flow& d = change.deck[i];
@@ -54,6 +58,34 @@ void compareFlows(const JudgedLevels& levels, const SectionShape& deck, FlowChan
       change.conveyanceLevel = i;
     }
   }
+}
+
+}  // namespace
+
+void compareChangedPoints(const JudgedLevels& levels, const SectionShape& geometry,
+                          const SectionShape& deck, const int32_t* points, int32_t count,
+                          FlowChange& change) {
+  change = FlowChange();
+  if (levels.count == 0) return;
+  // The segments on either side of each point, each once.
+  int32_t segments[2 * SHAPE_POINT_CAPACITY];
+  int32_t n = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    for (int32_t k = points[i] - 1; k <= points[i]; ++k)
+      if (k >= 0 && (n == 0 || segments[n - 1] < k)) segments[n++] = k;
+  }
+  WetParts parts = levels.parts;
+  addWetParts(geometry, levels.computedLevel, levels.computed, segments, n, -1, parts);
+  addWetParts(deck, levels.computedLevel, levels.computed, segments, n, 1, parts);
+  for (int32_t i = 0; i < levels.count; ++i) change.deck[i] = flowOf(deck, parts, levels.part[i]);
+  takeChanges(levels, change);
+}
+
+void compareFlows(const JudgedLevels& levels, const SectionShape& deck, FlowChange& change) {
+  change = FlowChange();
+  if (levels.count == 0) return;
+  flowAt(deck, levels.level, levels.count, change.deck);
+  takeChanges(levels, change);
 }
 
 }  // namespace tolvane

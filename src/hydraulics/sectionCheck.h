@@ -27,6 +27,12 @@ struct JudgedLevels {
   LevelKind kind[2] = {LevelKind::BANKFULL, LevelKind::TOP};
   double level[2] = {0, 0};
   Flow geometry[2];
+  /// The levels the geometry was computed at (judged or not), its wet parts
+  /// there, and which of them each judged level is.
+  int32_t computed = 0;
+  double computedLevel[LEVEL_CAPACITY] = {};
+  WetParts parts;
+  int32_t part[2] = {0, 0};
 };
 
 /// Chooses the levels of `geometry`: BANKFULL (when both bank stations are
@@ -50,5 +56,12 @@ struct FlowChange {
 /// Computes the deck's flows at `levels` and the changes. A conveyance the
 /// geometry lacks at a level (no positive n in the water) is not judged.
 void compareFlows(const JudgedLevels& levels, const SectionShape& deck, FlowChange& change);
+
+/// The same for a deck section that differs from `geometry` only in the
+/// ground points listed, with as many points and the same stretches: only
+/// the segments beside those points are computed again.
+void compareChangedPoints(const JudgedLevels& levels, const SectionShape& geometry,
+                          const SectionShape& deck, const int32_t* points, int32_t count,
+                          FlowChange& change);
 
 }  // namespace tolvane

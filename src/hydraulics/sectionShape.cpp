@@ -35,23 +35,17 @@ struct Intervals {
   }
 };
 
-/// Area and wetted length per level and stretch.
-struct Wetted {
-  double area[LEVEL_CAPACITY][SHAPE_STRETCH_CAPACITY] = {};
-  double length[LEVEL_CAPACITY][SHAPE_STRETCH_CAPACITY] = {};
-};
-
-/// Adds the wet part of a sloping piece from (xa, za) to (xb, zb), xa != xb,
-/// below `level`: its area (negative when the piece runs backwards) and length.
-void addPiece(double xa, double za, double xb, double zb, double level, double& area,
-              double& length) {
+/// Adds the wet part of a sloping piece from (xa, za) to (xb, zb), xa < xb,
+/// below `level`, whose full length is `full`: its area and length.
+void addPiece(double xa, double za, double xb, double zb, double full, double level,
+              double& area, double& length) {
   double da = level - za;
   double db = level - zb;
   if (da <= 0 && db <= 0) return;
   double dx = xb - xa;
   if (da >= 0 && db >= 0) {
     area += dx * (da + db) * 0.5;
-    length += std::sqrt(dx * dx + (zb - za) * (zb - za));
+    length += full;
     return;
   }
   // The water line crosses the piece: only the part on the deep side is wet.
@@ -61,68 +55,91 @@ void addPiece(double xa, double za, double xb, double zb, double level, double& 
   length += std::sqrt(wetDx * wetDx + deep * deep);
 }
 
-/// Adds the wet height of a vertical wall between za and zb below `level`.
-void addWall(double za, double zb, double level, double& length) {
+/// The wet height of a vertical wall between za and zb below `level`.
+double wallBelow(double za, double zb, double level) {
   double low = std::min(za, zb);
   double high = std::min(std::max(za, zb), level);
-  if (high > low) length += high - low;
+  return high > low ? high - low : 0;
+}
+
+/// Adds `sign` times the wet parts of segment k.
+void addSegment(const SectionShape& shape, const Intervals& intervals, const double* levels,
+                int count, double highest, int32_t k, double sign, WetParts& parts) {
+  double x1 = shape.station[k], z1 = shape.elevation[k];
+  double x2 = shape.station[k + 1], z2 = shape.elevation[k + 1];
+  if (z1 >= highest && z2 >= highest) return;  // dry at every level
+  if (x1 == x2) {
+    int32_t s = intervals.stretch[intervals.of(x1)];
+    for (int l = 0; l < count; ++l) parts.length[l][s] += sign * wallBelow(z1, z2, levels[l]);
+    return;
+  }
+  // Pieces between the bounds that fall inside the segment, left to right;
+  // a segment that runs backwards subtracts its area.
+  bool forward = x2 > x1;
+  double lo = forward ? x1 : x2, zlo = forward ? z1 : z2;
+  double hi = forward ? x2 : x1, zhi = forward ? z2 : z1;
+  double slope = (zhi - zlo) / (hi - lo);
+  double areaSign = forward ? sign : -sign;
+  int32_t j = intervals.of(lo);
+  double xa = lo, za = zlo;
+  while (true) {
+    bool last = j >= intervals.bounds || intervals.bound[j] >= hi;
+    double xb = last ? hi : intervals.bound[j];
+    double zb = last ? zhi : zlo + slope * (xb - lo);
+    double full = std::sqrt((xb - xa) * (xb - xa) + (zb - za) * (zb - za));
+    int32_t s = intervals.stretch[j];
+    for (int l = 0; l < count; ++l) {
+      double area = 0, length = 0;
+      addPiece(xa, za, xb, zb, full, levels[l], area, length);
+      parts.area[l][s] += areaSign * area;
+      parts.length[l][s] += sign * length;
+    }
+    if (last) break;
+    xa = xb;
+    za = zb;
+    ++j;
+  }
 }
 
 }  // namespace
 
-void flowAt(const SectionShape& shape, const double* levels, int count, Flow* flows) {
+void addWetParts(const SectionShape& shape, const double* levels, int count,
+                 const int32_t* segments, int32_t segmentCount, double sign, WetParts& parts) {
   count = std::clamp(count, 0, LEVEL_CAPACITY);
-  Wetted wet;
   Intervals intervals(shape);
   double highest = -INFINITY;
   for (int l = 0; l < count; ++l) highest = std::max(highest, levels[l]);
-
-  for (int32_t k = 0; k + 1 < shape.points; ++k) {
-    double x1 = shape.station[k], z1 = shape.elevation[k];
-    double x2 = shape.station[k + 1], z2 = shape.elevation[k + 1];
-    if (z1 >= highest && z2 >= highest) continue;  // dry at every level
-    if (x1 == x2) {
-      int32_t s = intervals.stretch[intervals.of(x1)];
-      for (int l = 0; l < count; ++l) addWall(z1, z2, levels[l], wet.length[l][s]);
-      continue;
-    }
-    // Pieces between the bounds that fall inside the segment, left to right.
-    bool forward = x2 > x1;
-    double lo = forward ? x1 : x2, zlo = forward ? z1 : z2;
-    double hi = forward ? x2 : x1, zhi = forward ? z2 : z1;
-    double slope = (zhi - zlo) / (hi - lo);
-    int32_t j = intervals.of(lo);
-    double xa = lo, za = zlo;
-    while (true) {
-      bool last = j >= intervals.bounds || intervals.bound[j] >= hi;
-      double xb = last ? hi : intervals.bound[j];
-      double zb = last ? zhi : zlo + slope * (xb - lo);
-      int32_t s = intervals.stretch[j];
-      for (int l = 0; l < count; ++l) {
-        double area = 0;
-        addPiece(xa, za, xb, zb, levels[l], area, wet.length[l][s]);
-        wet.area[l][s] += forward ? area : -area;
-      }
-      if (last) break;
-      xa = xb;
-      za = zb;
-      ++j;
-    }
+  if (!segments) {
+    for (int32_t k = 0; k + 1 < shape.points; ++k)
+      addSegment(shape, intervals, levels, count, highest, k, sign, parts);
+    return;
   }
+  for (int32_t i = 0; i < segmentCount; ++i) {
+    int32_t k = segments[i];
+    if (k >= 0 && k + 1 < shape.points)
+      addSegment(shape, intervals, levels, count, highest, k, sign, parts);
+  }
+}
 
+Flow flowOf(const SectionShape& shape, const WetParts& parts, int l) {
+  Flow flow;
   int32_t stretches = std::max(shape.stretches, 1);
-  for (int l = 0; l < count; ++l) {
-    Flow flow;
-    for (int32_t s = 0; s < stretches; ++s) {
-      double a = wet.area[l][s];
-      double p = wet.length[l][s];
-      flow.area += a;
-      if (s >= shape.stretches || !(shape.n[s] > 0) || a <= 0 || p <= 0) continue;
-      double radius = a / p;
-      flow.conveyance += a * std::cbrt(radius * radius) / shape.n[s];
-    }
-    flows[l] = flow;
+  for (int32_t s = 0; s < stretches; ++s) {
+    double a = parts.area[l][s];
+    double p = parts.length[l][s];
+    flow.area += a;
+    if (s >= shape.stretches || !(shape.n[s] > 0) || a <= 0 || p <= 0) continue;
+    double radius = a / p;
+    flow.conveyance += a * std::cbrt(radius * radius) / shape.n[s];
   }
+  return flow;
+}
+
+void flowAt(const SectionShape& shape, const double* levels, int count, Flow* flows) {
+  count = std::clamp(count, 0, LEVEL_CAPACITY);
+  WetParts parts;
+  addWetParts(shape, levels, count, nullptr, 0, 1, parts);
+  for (int l = 0; l < count; ++l) flows[l] = flowOf(shape, parts, l);
 }
 
 bool groundAt(const SectionShape& shape, double x, double& elevation) {

@@ -34,6 +34,21 @@ struct Flow {
   double conveyance = 0;
 };
 
+/// The wet area and length of each stretch at each level.
+struct WetParts {
+  double area[LEVEL_CAPACITY][SHAPE_STRETCH_CAPACITY] = {};
+  double length[LEVEL_CAPACITY][SHAPE_STRETCH_CAPACITY] = {};
+};
+
+/// Adds `sign` times the wet parts of the ground segments listed (segment k
+/// runs from point k to point k + 1) at each of `count` levels; all segments
+/// when `segments` is null.
+void addWetParts(const SectionShape& shape, const double* levels, int count,
+                 const int32_t* segments, int32_t segmentCount, double sign, WetParts& parts);
+
+/// The flow at level `l` of the parts.
+Flow flowOf(const SectionShape& shape, const WetParts& parts, int l);
+
 /// The flow at each of `count` (at most LEVEL_CAPACITY) levels:
 /// area = integral of max(0, level - ground(x)) along the ground line;
 /// conveyance = sum over the stretches of A (A/P)^(2/3) / n, P being the

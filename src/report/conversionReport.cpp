@@ -78,11 +78,12 @@ void figure(double value, DetailText& detail) {
 /// The detail of a hydraulics-changed row: each judged level with both
 /// figures, then the causes the conversion knows of.
 void describeChange(const ReadBackResult& r, bool face, Field1Fit fit, DetailText& detail) {
-  for (int32_t i = 0; i < r.levels.count; ++i) {
-    const Flow& g = r.levels.geometry[i];
+  const JudgedLevels& levels = *r.levels;
+  for (int32_t i = 0; i < levels.count; ++i) {
+    const Flow& g = levels.geometry[i];
     const Flow& d = r.change.deck[i];
-    detail.text(i ? "; at " : "at ").text(levelName(r.levels.kind[i])).text(" ");
-    figure(r.levels.level[i], detail);
+    detail.text(i ? "; at " : "at ").text(levelName(levels.kind[i])).text(" ");
+    figure(levels.level[i], detail);
     detail.text(": area ");
     figure(g.area, detail);
     detail.text(" in the geometry file, ");
@@ -574,7 +575,10 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
   }
   ProfilePoint point;
   point.distance = t.distance;
-  point.lowestElevation = lowestElevation(cards);
+  // The read-back has every elevation as a number already.
+  point.lowestElevation = t.result.read == DeckReadResult::READ
+                              ? static_cast<float>(t.result.lowest)
+                              : lowestElevation(cards);
   point.station = makeField8(withoutBlanks(view(cards.station)));
   point.sections = cards.role == SectionRole::SECTION ? 1 : 0;
   point.bridges = cards.role == SectionRole::UPSTREAM_FACE ? 1 : 0;
