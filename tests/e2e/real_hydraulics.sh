@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Converts every real geometry file beside the repository (../shared/
-# real-geometry, not part of the project) unsorted with REPORT, and checks the
+# real-geometry, not part of the project) unsorted with REPORT, with and
+# without FIT=ROUND, and checks the
 # report's hydraulic rows with scripts/check-hydraulics.py, which computes the
 # flows of the geometry file and of the deck on its own. Skipped (status 77)
 # when the files or python3 are absent.
@@ -19,12 +20,14 @@ trap 'rm -rf "$scratch"' EXIT
 failed=0
 for geo in "$dir"/*.geo; do
   name=$(basename "$geo" .geo)
-  rm -rf "$scratch/work" && mkdir "$scratch/work"
-  cp "$geo" "$scratch/work/in.geo"
-  (cd "$scratch/work" && TMPDIR="$scratch/work" "$exe" INPUT=in.geo OUTPUT=out.cs REPORT=out.html \
-     > console 2>&1) || { echo "$name: the conversion failed"; failed=1; continue; }
-  python3 "$root/scripts/check-hydraulics.py" "$scratch/work/in.geo" "$scratch/work/out.cs" \
-    "$scratch/work/out.html" > "$scratch/check" || { echo "$name:"; cat "$scratch/check"; failed=1; }
+  for fit in CUT ROUND; do
+    rm -rf "$scratch/work" && mkdir "$scratch/work"
+    cp "$geo" "$scratch/work/in.geo"
+    (cd "$scratch/work" && TMPDIR="$scratch/work" "$exe" INPUT=in.geo OUTPUT=out.cs REPORT=out.html \
+       FIT=$fit > console 2>&1) || { echo "$name FIT=$fit: the conversion failed"; failed=1; continue; }
+    python3 "$root/scripts/check-hydraulics.py" "$scratch/work/in.geo" "$scratch/work/out.cs" \
+      "$scratch/work/out.html" > "$scratch/check" || { echo "$name FIT=$fit:"; cat "$scratch/check"; failed=1; }
+  done
 done
 [ $failed -eq 0 ] && echo "every real file's hydraulic rows agree with the independent computation"
 exit $failed
