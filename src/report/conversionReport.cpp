@@ -14,6 +14,7 @@
 #include "deck/deckFile.h"
 #include "platform/files.h"
 #include "report/longProfile.h"
+#include "report/scriptText.h"
 #include "text/printfNumbers.h"
 
 namespace tolvane {
@@ -239,6 +240,13 @@ struct ConversionReport::Tables {
   int32_t currentReach = 0;
   int32_t reachesStarted = 0;
   bool rowsOpen = false;
+  ReportFormat format = ReportFormat::HTML;
+  int64_t rowsWritten = 0;
+  /// The reach name of a row, without its padding.
+  std::string_view nameOf(int32_t reach) const {
+    if (reach <= 0 || reach > REACH_CAPACITY) return {};
+    return withoutBlanks({reachName[reach], kReachNameLength});
+  }
   char reachName[REACH_CAPACITY + 1][kReachNameLength] = {};
   struct PerReach {
     int32_t sections = 0;
@@ -286,6 +294,8 @@ int ConversionReport::open(const char* path) {
   // Default-initialised, not zeroed: the large tables are filled as they are
   // used, so a small report never touches most of their memory.
   t_.reset(new Tables);
+  t_->format = reportFormatOf(path);
+  t_->rowsWritten = 0;
   return 0;
 }
 
@@ -315,6 +325,22 @@ int64_t ConversionReport::changedCount() const {
 void ConversionReport::begin(const ReportHeader& header) {
   t_->fit = header.fit;
   OutputStream& o = file_;
+  if (t_->format == ReportFormat::CSV) {
+    o.write("reach,reach name,station,kind,class,area change,conveyance change,detail\n");
+    return;
+  }
+  if (t_->format == ReportFormat::JSON) {
+    o.write("{\"run\":{\"input\":");
+    writeJsonString(o, header.input);
+    o.write(",\"deck\":");
+    writeJsonString(o, header.deck);
+    o.write(header.sorted ? ",\"mode\":\"sorted\"" : ",\"mode\":\"unsorted\"");
+    o.write(header.fit == Field1Fit::ROUND ? ",\"fit\":\"ROUND\"" : ",\"fit\":\"CUT\"");
+    o.write(",\"version\":");
+    writeJsonString(o, header.version);
+    o.write("},\n\"findings\":[");
+    return;
+  }
   o.write("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n");
   o.write("<meta charset=\"utf-8\"/>\n<title>Conversion report: ");
   writeEscaped(o, header.input);
@@ -364,6 +390,10 @@ void ConversionReport::finding(FindingKind kind, std::string_view station,
 
 void ConversionReport::writeRow(FindingKind kind, std::string_view station,
                                 std::string_view detail, const double* changes) {
+  if (t_->format != ReportFormat::HTML) {
+    writeScriptRow(kind, withoutBlanks(station), detail, changes);
+    return;
+  }
   OutputStream& o = findings_.stream();
   int32_t reach = t_->currentReach;
   if (!t_->rowsOpen) {
@@ -409,6 +439,53 @@ void ConversionReport::writeRow(FindingKind kind, std::string_view station,
   o.write("</td><td class=\"detail\">");
   writeEscaped(o, detail);
   o.write("</td></tr>\n");
+}
+
+void ConversionReport::writeScriptRow(FindingKind kind, std::string_view station,
+                                      std::string_view detail, const double* changes) {
+  OutputStream& o = findings_.stream();
+  Tables& t = *t_;
+  int32_t reach = t.currentReach;
+  std::string_view name = findingName(kind, t.fit);
+  std::string_view what = className(findingClass(kind));
+  char room[PRINTF_NUMBER_CAPACITY];
+  if (t.format == ReportFormat::CSV) {
+    writeNumber(o, reach);
+    o.write(",");
+    writeCsvField(o, t.nameOf(reach));
+    o.write(",");
+    writeCsvField(o, station);
+    o.write(",");
+    o.write(name);
+    o.write(",");
+    o.write(what);
+    o.write(",");
+    if (changes) o.write(fraction(changes[0], room));
+    o.write(",");
+    if (changes) o.write(fraction(changes[1], room));
+    o.write(",");
+    writeCsvField(o, detail);
+    o.write("\n");
+  } else {
+    o.write(t.rowsWritten ? ",\n{\"reach\":" : "\n{\"reach\":");
+    writeNumber(o, reach);
+    o.write(",\"reachName\":");
+    writeJsonString(o, t.nameOf(reach));
+    o.write(",\"station\":");
+    writeJsonString(o, station);
+    o.write(",\"kind\":\"");
+    o.write(name);
+    o.write("\",\"class\":\"");
+    o.write(what);
+    o.write("\",\"areaChange\":");
+    o.write(changes ? fraction(changes[0], room) : "null");
+    o.write(",\"conveyanceChange\":");
+    o.write(changes ? fraction(changes[1], room) : "null");
+    o.write(",\"detail\":");
+    writeJsonString(o, detail);
+    o.write("}");
+  }
+  ++t.rowsWritten;
 }
 
 void ConversionReport::tally(Tally what) { ++t_->tallies[static_cast<int>(what)]; }
@@ -501,6 +578,7 @@ void ConversionReport::flushBridge() {
 
 void ConversionReport::drawBridge(bool upstreamOnly) {
   Tables& t = *t_;
+  if (t.format != ReportFormat::HTML) return;  // the script forms carry no pictures
   DetailText title;
   title.text("Bridge at RM ").text(withoutBlanks(view(t.upstream.station)));
   title.text(t.currentReach > 0 ? " in reach " : " before the first reach");
@@ -609,7 +687,7 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
 
 void ConversionReport::drawProfile() {
   Tables& t = *t_;
-  if (t.profileCount == 0) return;
+  if (t.profileCount == 0 || t.format != ReportFormat::HTML) return;
   DetailText title;
   if (t.currentReach == 0) {
     title.text("Long profile before the first reach");
@@ -627,7 +705,7 @@ void ConversionReport::endReach() {
   reportSharedNumbers();
   flushBridge();
   drawProfile();
-  if (t.rowsOpen) findings_.stream().write("</tbody>\n");
+  if (t.rowsOpen && t.format == ReportFormat::HTML) findings_.stream().write("</tbody>\n");
   t.rowsOpen = false;
   t.profileCount = 0;
   t.findingPending = t.culvertPending = false;
@@ -790,8 +868,64 @@ void ConversionReport::discard() {
   discardReportFile(place_);
 }
 
+void ConversionReport::completeScriptForm() {
+  OutputStream& o = file_;
+  const Tables& t = *t_;
+  if (t.format == ReportFormat::CSV) return;
+  o.write("\n],\n\"counts\":{\"kinds\":{");
+  for (int k = 0; k < FINDING_KIND_COUNT; ++k) {
+    o.write(k ? ",\"" : "\"");
+    o.write(findingName(static_cast<FindingKind>(k), t.fit));
+    o.write("\":");
+    writeNumber(o, t.kinds[k]);
+  }
+  o.write("},\"classes\":{\"DROPPED\":");
+  writeNumber(o, droppedCount());
+  o.write(",\"CHANGED\":");
+  writeNumber(o, changedCount());
+  o.write(",\"WARNING\":");
+  writeNumber(o, warningCount());
+  o.write("}},\n\"reaches\":[");
+  char room[PRINTF_NUMBER_CAPACITY];
+  bool first = true;
+  for (int32_t r = 0; r <= t.reachesStarted && r <= REACH_CAPACITY; ++r) {
+    const ReachCheck& c = t.checks[r];
+    if (r == 0 && t.perReach[0].sections == 0 && c.warnings == 0) continue;
+    o.write(first ? "\n{\"reach\":" : ",\n{\"reach\":");
+    first = false;
+    writeNumber(o, r);
+    o.write(",\"name\":");
+    writeJsonString(o, t.nameOf(r));
+    o.write(",\"sections\":");
+    writeNumber(o, t.perReach[r].sections);
+    o.write(",\"sectionsJudged\":");
+    writeNumber(o, c.compared);
+    o.write(",\"changedOverHalfPercent\":");
+    writeNumber(o, c.changed);
+    o.write(",\"changedOverOnePercent\":");
+    writeNumber(o, c.changedOver1);
+    o.write(",\"largestAreaChange\":");
+    o.write(fraction(c.area, room));
+    o.write(",\"largestAreaChangeStation\":");
+    writeJsonString(o, withoutBlanks(view(c.areaStation)));
+    o.write(",\"largestConveyanceChange\":");
+    o.write(fraction(c.conveyance, room));
+    o.write(",\"largestConveyanceChangeStation\":");
+    writeJsonString(o, withoutBlanks(view(c.conveyanceStation)));
+    o.write(",\"warnings\":");
+    writeNumber(o, c.warnings);
+    o.write("}");
+  }
+  o.write("\n]}\n");
+}
+
 int ConversionReport::complete() {
   endReach();
+  if (t_->format != ReportFormat::HTML) {
+    if (int rc = findings_.copyTo(file_)) return abandon(rc);
+    completeScriptForm();
+    return finishFile();
+  }
   writeSummary();
   writeReaches();
   OutputStream& o = file_;
@@ -811,6 +945,11 @@ int ConversionReport::complete() {
   o.write("<h2>Pictures</h2>\n");
   if (int rc = pictures_.copyTo(o)) return abandon(rc);
   o.write("</body>\n</html>\n");
+  return finishFile();
+}
+
+int ConversionReport::finishFile() {
+  OutputStream& o = file_;
   int rc = findings_.stream().error();
   if (rc == 0) rc = pictures_.stream().error();
   // A report that replaces a file must be on the device before it takes the

@@ -71,7 +71,14 @@ class ConversionReport final : public FindingSink {
   /// One row; `changes` holds a hydraulics row's area and conveyance change.
   void writeRow(FindingKind kind, std::string_view station, std::string_view detail,
                 const double* changes = nullptr);
+  /// A row of the CSV or JSON form.
+  void writeScriptRow(FindingKind kind, std::string_view station, std::string_view detail,
+                      const double* changes);
   void checkHydraulics(const SectionCards& cards);
+  /// The end of the CSV or JSON form.
+  void completeScriptForm();
+  /// Checks the writes, syncs and closes the file; returns 0 or the errno.
+  int finishFile();
   void endReach();
   void noteSectionNumber(const SectionCards& cards);
   void reportSharedNumbers();

@@ -7,10 +7,6 @@
 
 namespace tolvane {
 
-namespace {
-
-/// Length of the UTF-8 sequence that starts text[i] (2-4), 0 when the bytes
-/// there are not one.
 size_t utf8Length(std::string_view text, size_t i) {
   auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
   uint8_t lead = byte(i);
@@ -24,6 +20,8 @@ size_t utf8Length(std::string_view text, size_t i) {
   if (n == 4 && lead == 0xF4 && byte(i + 1) >= 0x90) return 0;  // beyond U+10FFFF
   return n;
 }
+
+namespace {
 
 /// True for the bytes written as they are without a look at their
 /// neighbours: printable ASCII but for the four that markup reserves, and tab.

@@ -14,6 +14,10 @@ namespace tolvane {
 /// references are decimal.
 void writeEscaped(OutputStream& out, std::string_view text);
 
+/// Length of the UTF-8 sequence that starts text[i] (2-4), 0 when the bytes
+/// there are not one.
+size_t utf8Length(std::string_view text, size_t i);
+
 /// Writes a decimal integer.
 void writeNumber(OutputStream& out, long long value);
 
