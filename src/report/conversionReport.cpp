@@ -898,7 +898,7 @@ void ConversionReport::completeScriptForm() {
     writeJsonString(o, t.nameOf(r));
     o.write(",\"sections\":");
     writeNumber(o, t.perReach[r].sections);
-    o.write(",\"sectionsJudged\":");
+    o.write(",\"sectionsReadBack\":");
     writeNumber(o, c.compared);
     o.write(",\"changedOverHalfPercent\":");
     writeNumber(o, c.changed);
@@ -919,6 +919,63 @@ void ConversionReport::completeScriptForm() {
   o.write("\n]}\n");
 }
 
+void ConversionReport::writeHydraulicCheck() {
+  OutputStream& o = file_;
+  const Tables& t = *t_;
+  char room[PRINTF_NUMBER_CAPACITY];
+  auto cell = [&](int64_t n) {
+    o.write("<td class=\"n\">");
+    writeNumber(o, n);
+    o.write("</td>");
+  };
+  auto change = [&](double value, const FIELD8& station) {
+    o.write("<td class=\"n\">");
+    if (value != 0) o.write(fraction(value, room));
+    o.write("</td><td>");
+    writeEscaped(o, withoutBlanks(view(station)));
+    o.write("</td>");
+  };
+  o.write("<h2>Hydraulic check</h2>\n<p>Every section the deck carries is read back from its "
+          "cards and compared with the geometry file's own section at BANKFULL and TOP (levels "
+          "too shallow to judge left out). Changes are deck / geometry - 1, as fractions.</p>\n"
+          "<table class=\"hydraulics\">\n<tr><th>reach</th><th>name</th><th>sections read back</th>"
+          "<th>changed over 0.5%</th><th>over 1%</th><th>largest area change</th><th>at</th>"
+          "<th>largest conveyance change</th><th>at</th><th>warnings</th></tr>\n");
+  for (int32_t r = 0; r <= t.reachesStarted && r <= REACH_CAPACITY; ++r) {
+    const ReachCheck& c = t.checks[r];
+    if (r == 0 && c.compared == 0 && c.warnings == 0) continue;
+    o.write(c.changed == 0 && c.warnings == 0 ? "<tr class=\"zero\">" : "<tr>");
+    cell(r);
+    o.write("<td>");
+    writeEscaped(o, t.nameOf(r));
+    o.write("</td>");
+    cell(c.compared);
+    cell(c.changed);
+    cell(c.changedOver1);
+    change(c.area, c.areaStation);
+    change(c.conveyance, c.conveyanceStation);
+    cell(c.warnings);
+    o.write("</tr>\n");
+  }
+  o.write("</table>\n");
+  if (t.largestCount == 0) return;
+  o.write("<p>The largest changes of the run:</p>\n<table class=\"largest\">\n<tr><th>reach</th>"
+          "<th>station</th><th>area change</th><th>conveyance change</th></tr>\n");
+  for (int32_t i = 0; i < t.largestCount; ++i) {
+    const LargestChange& e = t.largest[i];
+    o.write("<tr>");
+    cell(e.reach);
+    o.write("<td>");
+    writeEscaped(o, withoutBlanks(view(e.station)));
+    o.write("</td><td class=\"n\">");
+    o.write(fraction(e.area, room));
+    o.write("</td><td class=\"n\">");
+    o.write(fraction(e.conveyance, room));
+    o.write("</td></tr>\n");
+  }
+  o.write("</table>\n");
+}
+
 int ConversionReport::complete() {
   endReach();
   if (t_->format != ReportFormat::HTML) {
@@ -928,6 +985,7 @@ int ConversionReport::complete() {
   }
   writeSummary();
   writeReaches();
+  writeHydraulicCheck();
   OutputStream& o = file_;
   o.write("<h2>Findings</h2>\n");
   if (droppedCount() + changedCount() + warningCount() == 0) {

@@ -88,6 +88,8 @@ class ConversionReport final : public FindingSink {
   void drawProfile();
   void writeSummary();
   void writeReaches();
+  /// The per-reach table of the hydraulic check and the largest changes.
+  void writeHydraulicCheck();
 
   int abandon(int error);
 
