@@ -143,10 +143,15 @@ Outcome convert(const uint8_t* data, size_t size, bool sorted, bool report, Capt
   outcome.console = console.contents();
   outcome.deck = readWhole(s.output);
   if (report) {
+    // A report goes with the deck: whole after a normal end, none after a stop.
     outcome.report = readWhole(s.report);
-    if (!outcome.report.ends_with("</html>\n")) fail("a report that is not complete");
+    if (outcome.status == 0 && !outcome.report.ends_with("</html>\n"))
+      fail("a report that is not complete");
+    if (outcome.status != 0 && access(s.report.c_str(), F_OK) == 0)
+      fail("a report after a stop");
     unlink(s.report.c_str());
   }
+  if (outcome.status != 0 && access(s.output.c_str(), F_OK) == 0) fail("a deck after a stop");
   if (outcome.status != 0 && outcome.status != 1)
     fail("exit status other than 0 or 1", std::to_string(outcome.status));
   constexpr std::string_view closing = "Stop - Program terminated.\n";
