@@ -87,18 +87,23 @@ test_summary() {
 }
 
 # Runs a shell command inside the system, as root or as the ordinary user, in
-# a private mount namespace that holds the system's /proc, /sys and /dev
-# (they go when the step ends).
+# a private mount namespace whose root is the system, as on a machine of its
+# own (pivot_root, not a bare chroot, so that the tests' own mount and user
+# namespaces work there), with the system's /proc, /sys and /dev. All of it
+# goes when the step ends.
 inside() {
   local who=$1 command=$2
   unshare --mount --propagation private sh -c '
     target=$1 who=$2 command=$3 path=$4
-    mount -t proc proc "$target/proc" && mount -t sysfs sysfs "$target/sys" &&
-      mount --bind /dev "$target/dev" && mount --bind /dev/pts "$target/dev/pts" || exit 1
+    mount --bind "$target" "$target" && mount -t proc proc "$target/proc" &&
+      mount -t sysfs sysfs "$target/sys" && mount --bind /dev "$target/dev" &&
+      mount --bind /dev/pts "$target/dev/pts" || exit 1
+    mkdir -p "$target/.old-root" && cd "$target" && pivot_root . .old-root &&
+      umount -l /.old-root && rmdir /.old-root || exit 1
     if [ "$who" = root ]; then
-      exec chroot "$target" env -i HOME=/root PATH="$path" bash -c "cd && $command"
+      exec chroot . env -i HOME=/root PATH="$path" bash -c "cd && $command"
     fi
-    exec chroot "$target" runuser -u "$who" -- env -i HOME="/home/$who" PATH="$path" \
+    exec chroot . runuser -u "$who" -- env -i HOME="/home/$who" PATH="$path" \
       bash -c "cd && $command"' sh "$target" "$who" "$command" "$path"
 }
 
