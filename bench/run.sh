@@ -99,7 +99,7 @@ check_conversion() {
   fi
   unexpected=$(cat "$tmp/console.txt" "$tmp/stderr.txt" |
     grep -v -x -e ' *encountered end of file in first pass thru data, *processing the junctions now\.\.\.' \
-               -e ' REPORT WRITTEN TO [^ ]*: [0-9]* DROPPED, [0-9]* CHANGED' \
+               -e ' REPORT WRITTEN TO [^ ]*: [0-9]* DROPPED, [0-9]* CHANGED\(, [0-9]* WARNINGS\)\{0,1\}' \
                -e 'Stop - Program terminated\.' || true)
   if [ -n "$unexpected" ]; then
     echo "bench: $name: unexpected console lines:" >&2; echo "$unexpected" | head -20 >&2; exit 1

@@ -117,6 +117,7 @@ class OutputStream {
   bool isOpen() const { return fd_ >= 0; }
   /// Appends text.
   void write(std::string_view text) {
+    if (text.empty()) return;  // an empty view may carry no pointer at all
     if (fd_ != kNone && text.size() <= kBufferSize - used_) {
       std::memcpy(buffer_.get() + used_, text.data(), text.size());
       used_ += text.size();

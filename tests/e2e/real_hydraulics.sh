@@ -4,17 +4,19 @@
 # without FIT=ROUND, and checks the
 # report's hydraulic rows with scripts/check-hydraulics.py, which computes the
 # flows of the geometry file and of the deck on its own. Skipped (status 77)
-# when the files or python3 are absent.
+# when the files are absent; fails, naming it, when python3 is missing.
 #
 #   real_hydraulics.sh PROGRAM REPOSITORY_ROOT
 set -u
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$2
 dir=$root/../shared/real-geometry
-if ! ls "$dir"/*.geo > /dev/null 2>&1 || ! command -v python3 > /dev/null; then
-  echo "skipped: no real geometry files in $dir, or no python3"
+if ! ls "$dir"/*.geo > /dev/null 2>&1; then
+  echo "skipped: no real geometry files in $dir"
   exit 77
 fi
+source "$(dirname "$0")/../needs.sh"
+needs python3 python3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
