@@ -19,6 +19,8 @@
 # then for each size generates an input in a temporary directory (removed at
 # the end) and times, the same number of times each, one of each in turn:
 #   floor     cat FILE FILE > OUT   (reads the input twice and writes both copies)
+#   floor+sync  the same, then sync OUT: the copy made durable, as the
+#             converter makes its deck (fsync before it takes its name)
 #   unsorted  tolvane INPUT=FILE OUTPUT=DECK
 #   sorted    tolvane INPUT=FILE OUTPUT=DECK SORTREACHES=YES
 #   unsorted+report, sorted+report: the same with REPORT=FILE.html
@@ -125,6 +127,9 @@ run_mode() {
     floor) run_timed "$tmp/floor.out" cat "$input" "$input"
       [ "$status" -eq 0 ] || { echo "bench: floor: cat failed" >&2; exit 1; }
       rm -f "$tmp/floor.out" ;;
+    floor+sync) run_timed "$tmp/floor.out" sh -c 'cat "$1" "$1" > "$2" && sync "$2"' sh "$input" "$tmp/floor.out"
+      [ "$status" -eq 0 ] || { echo "bench: floor+sync: cat or sync failed" >&2; exit 1; }
+      rm -f "$tmp/floor.out" ;;
     unsorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck"; check_conversion "$mode" ;;
     sorted) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" SORTREACHES=YES; check_conversion "$mode" ;;
     unsorted+report) run_timed "$tmp/console.txt" "$converter" "INPUT=$input" "OUTPUT=$deck" "REPORT=$report"
@@ -143,7 +148,7 @@ run_mode() {
 # round so that a machine that slows down or speeds up during the benchmark
 # weighs on all of them alike (the ratios stay fair); sets row_med[MODE] and
 # row_kb[MODE].
-modes=(floor unsorted unsorted+report sorted sorted+report unsorted+round)
+modes=(floor floor+sync unsorted unsorted+report sorted sorted+report unsorted+round)
 measure() {
   local i mode
   times=() peaks=()
@@ -196,6 +201,8 @@ for size in "${sizes[@]}"; do
   echo "|---|---:|---:|---:|---:|---:|"
   awk -v t="$floor" -v mb="$mb" -v kb="$floor_kb" \
     'BEGIN { printf "| floor: cat FILE FILE > OUT | %.3f | %.0f | %.1f | 1.00 | |\n", t, mb / t, kb / 1024 }'
+  awk -v t="${row_med[floor+sync]}" -v f="$floor" -v mb="$mb" -v kb="${row_kb[floor+sync]}" \
+    'BEGIN { printf "| floor, then sync OUT | %.3f | %.0f | %.1f | %.2f | |\n", t, mb / t, kb / 1024, t / f }'
   for mode in unsorted sorted unsorted+report sorted+report unsorted+round; do
     awk -v m="$mode" -v t="${row_med[$mode]}" -v f="$floor" -v mb="$mb" -v kb="${row_kb[$mode]}" -v a="${row_alloc[$mode]}" \
       'BEGIN { printf "| %s | %.3f | %.1f | %.1f | %.2f | %d |\n", m, t, mb / t, kb / 1024, t / f, a }'
