@@ -2,12 +2,10 @@
 
 #include "deck/findings.h"
 #include "text/field8.h"
-#include "text/plainDecimal.h"
 
 namespace tolvane {
 
-bool fieldNumber(std::string_view field, double& value) {
-  if (plainDecimalField(field, value)) return true;
+bool fieldNumberOtherwise(std::string_view field, double& value) {
   if (isBlank(field)) {
     value = 0;
     return true;

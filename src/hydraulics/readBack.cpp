@@ -7,14 +7,6 @@ namespace tolvane {
 
 namespace {
 
-/// The n value in force at station x.
-double nAt(const SectionShape& shape, double x) {
-  int32_t inForce = 0;
-  for (int32_t i = 1; i < shape.stretches; ++i)
-    if (shape.start[i] <= x) inForce = i;
-  return shape.stretches == 0 ? 0 : shape.n[inForce];
-}
-
 bool sameStretches(const SectionShape& a, const SectionShape& b) {
   if (a.stretches != b.stretches) return false;
   for (int32_t i = 0; i < a.stretches; ++i)
@@ -25,8 +17,12 @@ bool sameStretches(const SectionShape& a, const SectionShape& b) {
 /// True when the n value in force differs anywhere along the ground: at a
 /// point, or between two.
 bool nInForceDiffers(const SectionShape& geometry, const SectionShape& deck) {
+  StretchIntervals inGeometry(geometry), inDeck(deck);
+  int32_t g = 0, d = 0;
   auto differs = [&](double x) {
-    double a = nAt(geometry, x), b = nAt(deck, x);
+    g = inGeometry.near(x, g);
+    d = inDeck.near(x, d);
+    double a = inGeometry.nOf(geometry, g), b = inDeck.nOf(deck, d);
     return a != b && !(std::isnan(a) && std::isnan(b));
   };
   for (int32_t i = 0; i < geometry.points; ++i) {

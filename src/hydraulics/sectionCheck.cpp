@@ -74,9 +74,13 @@ void compareChangedPoints(const JudgedLevels& levels, const SectionShape& geomet
     for (int32_t k = points[i] - 1; k <= points[i]; ++k)
       if (k >= 0 && (n == 0 || segments[n - 1] < k)) segments[n++] = k;
   }
+  // Only the judged levels are computed again: the highest, at which the
+  // geometry's full area was taken, is not judged.
+  int32_t needed = 0;
+  for (int32_t i = 0; i < levels.count; ++i) needed = std::max(needed, levels.part[i] + 1);
   WetParts parts = levels.parts;
-  addWetParts(geometry, levels.computedLevel, levels.computed, segments, n, -1, parts);
-  addWetParts(deck, levels.computedLevel, levels.computed, segments, n, 1, parts);
+  addWetParts(geometry, levels.computedLevel, needed, segments, n, -1, parts);
+  addWetParts(deck, levels.computedLevel, needed, segments, n, 1, parts);
   for (int32_t i = 0; i < levels.count; ++i) change.deck[i] = flowOf(deck, parts, levels.part[i]);
   takeChanges(levels, change);
 }

@@ -7,34 +7,6 @@ namespace tolvane {
 
 namespace {
 
-/// The stretch boundaries sorted, and the stretch in force between each two:
-/// interval j runs from bound[j - 1] to bound[j] (open at both ends of the
-/// line), so a station equal to a bound lies in the interval after it.
-struct Intervals {
-  int32_t bounds = 0;
-  double bound[SHAPE_STRETCH_CAPACITY];
-  int32_t stretch[SHAPE_STRETCH_CAPACITY + 1];
-
-  explicit Intervals(const SectionShape& shape) {
-    for (int32_t i = 1; i < shape.stretches; ++i) bound[bounds++] = shape.start[i];
-    std::sort(bound, bound + bounds);
-    bounds = static_cast<int32_t>(std::unique(bound, bound + bounds) - bound);
-    stretch[0] = 0;
-    for (int32_t j = 1; j <= bounds; ++j) {
-      int32_t inForce = 0;
-      for (int32_t i = 1; i < shape.stretches; ++i)
-        if (shape.start[i] <= bound[j - 1]) inForce = i;
-      stretch[j] = inForce;
-    }
-  }
-  /// The interval that holds station x.
-  int32_t of(double x) const {
-    int32_t j = 0;
-    while (j < bounds && bound[j] <= x) ++j;
-    return j;
-  }
-};
-
 /// Adds the wet part of a sloping piece from (xa, za) to (xb, zb), xa < xb,
 /// below `level`, whose full length is `full`: its area and length.
 void addPiece(double xa, double za, double xb, double zb, double full, double level,
@@ -62,14 +34,17 @@ double wallBelow(double za, double zb, double level) {
   return high > low ? high - low : 0;
 }
 
-/// Adds `sign` times the wet parts of segment k.
-void addSegment(const SectionShape& shape, const Intervals& intervals, const double* levels,
-                int count, double highest, int32_t k, double sign, WetParts& parts) {
+/// Adds `sign` times the wet parts of segment k. `hint` is the interval of
+/// the segment's first station found last, kept for the next segment.
+void addSegment(const SectionShape& shape, const StretchIntervals& intervals, const double* levels,
+                int count, double highest, int32_t k, double sign, int32_t& hint,
+                WetParts& parts) {
   double x1 = shape.station[k], z1 = shape.elevation[k];
   double x2 = shape.station[k + 1], z2 = shape.elevation[k + 1];
   if (z1 >= highest && z2 >= highest) return;  // dry at every level
   if (x1 == x2) {
-    int32_t s = intervals.stretch[intervals.of(x1)];
+    hint = intervals.near(x1, hint);
+    int32_t s = intervals.stretch[hint];
     for (int l = 0; l < count; ++l) parts.length[l][s] += sign * wallBelow(z1, z2, levels[l]);
     return;
   }
@@ -80,7 +55,7 @@ void addSegment(const SectionShape& shape, const Intervals& intervals, const dou
   double hi = forward ? x2 : x1, zhi = forward ? z2 : z1;
   double slope = (zhi - zlo) / (hi - lo);
   double areaSign = forward ? sign : -sign;
-  int32_t j = intervals.of(lo);
+  int32_t j = hint = intervals.near(lo, hint);
   double xa = lo, za = zlo;
   while (true) {
     bool last = j >= intervals.bounds || intervals.bound[j] >= hi;
@@ -106,18 +81,19 @@ void addSegment(const SectionShape& shape, const Intervals& intervals, const dou
 void addWetParts(const SectionShape& shape, const double* levels, int count,
                  const int32_t* segments, int32_t segmentCount, double sign, WetParts& parts) {
   count = std::clamp(count, 0, LEVEL_CAPACITY);
-  Intervals intervals(shape);
+  StretchIntervals intervals(shape);
   double highest = -INFINITY;
   for (int l = 0; l < count; ++l) highest = std::max(highest, levels[l]);
+  int32_t hint = 0;
   if (!segments) {
     for (int32_t k = 0; k + 1 < shape.points; ++k)
-      addSegment(shape, intervals, levels, count, highest, k, sign, parts);
+      addSegment(shape, intervals, levels, count, highest, k, sign, hint, parts);
     return;
   }
   for (int32_t i = 0; i < segmentCount; ++i) {
     int32_t k = segments[i];
     if (k >= 0 && k + 1 < shape.points)
-      addSegment(shape, intervals, levels, count, highest, k, sign, parts);
+      addSegment(shape, intervals, levels, count, highest, k, sign, hint, parts);
   }
 }
 

@@ -3,6 +3,8 @@
 // each stretch across it, with the flow area and conveyance at a water level.
 // Fixed capacities: one shape holds a whole section, nothing is allocated.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace tolvane {
@@ -26,6 +28,47 @@ struct SectionShape {
   int32_t stretches = 0;  ///< 0: no n values at all
   double start[SHAPE_STRETCH_CAPACITY];
   double n[SHAPE_STRETCH_CAPACITY];
+};
+
+/// The stretch boundaries sorted, and the stretch in force between each two:
+/// interval j runs from bound[j - 1] to bound[j] (open at both ends of the
+/// line), so a station equal to a bound lies in the interval after it.
+struct StretchIntervals {
+  int32_t bounds = 0;
+  double bound[SHAPE_STRETCH_CAPACITY];
+  int32_t stretch[SHAPE_STRETCH_CAPACITY + 1];
+
+  explicit StretchIntervals(const SectionShape& shape) {
+    for (int32_t i = 1; i < shape.stretches; ++i) bound[bounds++] = shape.start[i];
+    std::sort(bound, bound + bounds);
+    bounds = static_cast<int32_t>(std::unique(bound, bound + bounds) - bound);
+    stretch[0] = 0;
+    for (int32_t j = 1; j <= bounds; ++j) {
+      int32_t inForce = 0;
+      for (int32_t i = 1; i < shape.stretches; ++i)
+        if (shape.start[i] <= bound[j - 1]) inForce = i;
+      stretch[j] = inForce;
+    }
+  }
+  /// The n value in force in interval j; 0 without n values.
+  double nOf(const SectionShape& shape, int32_t j) const {
+    return shape.stretches == 0 ? 0 : shape.n[stretch[j]];
+  }
+  /// The interval that holds station x.
+  int32_t of(double x) const {
+    int32_t j = 0;
+    while (j < bounds && bound[j] <= x) ++j;
+    return j;
+  }
+  /// The same, searched from interval `from`: the ground line runs across
+  /// the section, so the segment before is the nearest start.
+  int32_t near(double x, int32_t from) const {
+    if (std::isnan(x) || from < 0 || from > bounds) return of(x);
+    int32_t j = from;
+    while (j < bounds && bound[j] <= x) ++j;
+    while (j > 0 && !(bound[j - 1] <= x)) --j;
+    return j;
+  }
 };
 
 /// Flow area and conveyance at one level.

@@ -56,6 +56,24 @@ struct LargestChange {
   double size() const { return std::max(std::fabs(area), std::fabs(conveyance)); }
 };
 
+/// Takes a change into the list of the largest, kept from the largest down;
+/// among equal sizes the earlier stays first. Sorted in place, as the list
+/// is, so that no change of the run allocates.
+void keepLargest(const LargestChange& entry, LargestChange (&largest)[kLargestKept], int32_t& count) {
+  int32_t at = 0;
+  if (count < kLargestKept) {
+    at = count++;
+  } else {
+    if (!(entry.size() > largest[kLargestKept - 1].size())) return;
+    at = kLargestKept - 1;
+  }
+  while (at > 0 && entry.size() > largest[at - 1].size()) {
+    largest[at] = largest[at - 1];
+    --at;
+  }
+  largest[at] = entry;
+}
+
 /// A decimal fraction with four decimals, as the rows carry it: "0.0123".
 std::string_view fraction(double value, char (&room)[PRINTF_NUMBER_CAPACITY]) {
   if (std::fabs(value) < 0.00005) value = 0;  // no "-0.0000"
@@ -519,14 +537,7 @@ void ConversionReport::checkHydraulics(const SectionCards& cards) {
     check.conveyance = conveyance;
     check.conveyanceStation = station;
   }
-  LargestChange entry{t.currentReach, station, area, conveyance};
-  if (t.largestCount < kLargestKept) {
-    t.largest[t.largestCount++] = entry;
-  } else if (entry.size() > t.largest[kLargestKept - 1].size()) {
-    t.largest[kLargestKept - 1] = entry;
-  }
-  std::stable_sort(t.largest, t.largest + t.largestCount,
-                   [](const LargestChange& a, const LargestChange& b) { return a.size() > b.size(); });
+  keepLargest(LargestChange{t.currentReach, station, area, conveyance}, t.largest, t.largestCount);
 
   DetailText detail;
   describeChange(r, !section, t.fit, detail);

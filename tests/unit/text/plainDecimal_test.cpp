@@ -55,5 +55,25 @@ TEST(PlainDecimal, EveryFormOfAnEightCharacterField) {
   }
 }
 
+TEST(PlainDecimal, ShorterFieldsReadAsTheirOwnText) {
+  // Field 1 of a card has 6 columns; any text of up to 8 characters, blanks
+  // after it included, reads as itself.
+  std::mt19937 random(11);
+  const std::string alphabet = "   0123456789012345678901234567890123456789..-+x";
+  for (int round = 0; round < 100000; ++round) {
+    std::string text(random() % 8, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    double want = 0, got = 0;
+    bool plain = expected(text, want);
+    ASSERT_EQ(plainDecimalField(text, got), plain) << '"' << text << '"';
+    if (plain) {
+      ASSERT_EQ(got, want) << '"' << text << '"';
+    }
+  }
+  double value = 1;
+  EXPECT_FALSE(plainDecimalField({}, value));
+  EXPECT_FALSE(plainDecimalField("123456789", value));
+}
+
 }  // namespace
 }  // namespace tolvane
