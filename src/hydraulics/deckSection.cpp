@@ -1,6 +1,7 @@
 #include "hydraulics/deckSection.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "hydraulics/fieldNumber.h"
@@ -33,6 +34,18 @@ bool addFields(std::string_view card, double* into, int32_t capacity, int32_t& c
   return true;
 }
 
+/// Reads field 1 of a full card, columns 3-8, as the 8 columns 1-8 with
+/// the card's name blanked: the same text right-justified, read in one go.
+/// False when it is not of that plain form; the field is then read in full.
+bool openingNumber(std::string_view card, double& value) {
+  if (card.size() < 8) return false;
+  uint64_t x;
+  std::memcpy(&x, card.data(), 8);
+  if constexpr (std::endian::native != std::endian::little) return false;
+  x = (x & ~uint64_t{0xFFFF}) | uint64_t{0x2020};
+  return plainDecimalDetail::plainDecimalBits(x, value);
+}
+
 /// Appends the fields of one more GR card: elevation and station of each
 /// point in turn. A field that holds the known text of its point takes the
 /// known number. False when a field is not a number.
@@ -56,6 +69,7 @@ bool addGroundFields(std::string_view card, const KnownPoints& known, DeckSectio
     }
     if (section.unknownCount == 0 || section.unknown[section.unknownCount - 1] != point)
       section.unknown[section.unknownCount++] = point;
+    if (f == 1 && openingNumber(card, value)) continue;
     if (!fieldNumber(field, value)) return false;
   }
   return true;

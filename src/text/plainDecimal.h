@@ -4,7 +4,6 @@
 // ground point's two fields.
 
 #include <bit>
-#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -25,10 +24,9 @@ inline uint64_t bytesEqual(uint64_t x, unsigned char c) {
 }
 
 /// The usual field, right-justified in 8 characters ("  5753.69", "     .06"),
-/// read eight characters at a time. False when it has another form.
-inline bool plainDecimalAtOnce(const char* field, double& value) {
-  uint64_t x;
-  std::memcpy(&x, field, 8);
+/// read eight characters at a time, given as they lie in memory (character i
+/// in byte i on a little-endian machine). False when it has another form.
+inline bool plainDecimalBits(uint64_t x, double& value) {
   if constexpr (std::endian::native != std::endian::little) return false;
   uint64_t blanks = bytesEqual(x, ' ');
   uint64_t filled = ~blanks & kHigh;
@@ -68,6 +66,13 @@ inline bool plainDecimalAtOnce(const char* field, double& value) {
   return true;
 }
 
+/// The same for the 8 characters at `field`.
+inline bool plainDecimalAtOnce(const char* field, double& value) {
+  uint64_t x;
+  std::memcpy(&x, field, 8);
+  return plainDecimalBits(x, value);
+}
+
 /// The one-pass reading, character by character: any text of up to 8.
 bool plainDecimalByCharacters(std::string_view text, double& value);
 
@@ -80,17 +85,8 @@ bool plainDecimalByCharacters(std::string_view text, double& value);
 inline bool plainDecimalField(std::string_view text, double& value) {
   // Eight characters hold at most eight digits, which the mantissa holds
   // exactly, and dividing by an exact power of ten rounds it once.
-  // A shorter text (field 1 of a card is 6 columns) is read as the same
-  // text right-justified in 8, with blanks before it.
-  size_t size = text.size();
-  if (size > 8) return false;
-  char padded[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-  const char* field = text.data();
-  if (size < 8) {
-    if (size > 0) std::memcpy(padded + 8 - size, text.data(), size);
-    field = padded;
-  }
-  if (plainDecimalDetail::plainDecimalAtOnce(field, value)) return true;
+  if (text.size() > 8) return false;
+  if (text.size() == 8 && plainDecimalDetail::plainDecimalAtOnce(text.data(), value)) return true;
   return plainDecimalDetail::plainDecimalByCharacters(text, value);
 }
 
