@@ -27,6 +27,9 @@ struct LidPoint {
 /// (towards that side's end), water below `elevation` does not flow.
 struct IneffectiveSide {
   bool present = false;
+  /// A blocked obstruction (written with its elevation negated): from the
+  /// ground up to `elevation` nothing flows, there is no water at all.
+  bool blocked = false;
   float station = 0;
   float elevation = 0;
 };

@@ -18,6 +18,8 @@ constexpr PlotArea kFirstPlot = {80, 474, 64, 360};
 constexpr std::string_view kGroundLine = "#5a3d1e";
 constexpr std::string_view kGroundFill = "#e9dcc0";
 constexpr std::string_view kOpeningFill = "#c4def4";
+constexpr std::string_view kBlockedFill = "#7a7a7a";
+constexpr std::string_view kBlockedEdge = "#333333";
 constexpr std::string_view kDeckFill = "#9b9b9b";
 constexpr std::string_view kBankLine = "#1d6f38";
 constexpr std::string_view kIneffective = "#b0352b";
@@ -179,7 +181,8 @@ double sectionEnd(const BridgeFace& face, bool left, const Scale& x, const PlotA
 }
 
 /// An ineffective area: hatched from the section's end to its station, below
-/// its elevation (the ground drawn over it hides what lies under the ground).
+/// its elevation; a blocked one filled solid (the ground drawn over either
+/// hides what lies under the ground, so a blocked one stands on the ground).
 void writeIneffective(SvgWriter& svg, const BridgeFace& face, bool left, const Scale& x, const Scale& y,
                       const PlotArea& plot, int pictureId) {
   const IneffectiveSide& side = left ? face.ineffectiveLeft : face.ineffectiveRight;
@@ -191,8 +194,12 @@ void writeIneffective(SvgWriter& svg, const BridgeFace& face, bool left, const S
   if (!(to > from)) return;
   double level = y.at(side.elevation);
   svg.raw("<rect x=\"").number(from).raw("\" y=\"").number(level).raw("\" width=\"").number(to - from);
-  svg.raw("\" height=\"").number(std::max(0.0, plot.bottom - level)).raw("\" fill=\"url(#tb");
-  svg.integer(pictureId).raw("-hatch)\" stroke=\"none\"/>\n");
+  svg.raw("\" height=\"").number(std::max(0.0, plot.bottom - level));
+  if (side.blocked) {
+    svg.raw("\" fill=\"").raw(kBlockedFill).raw("\" stroke=\"none\"/>\n");
+    return;
+  }
+  svg.raw("\" fill=\"url(#tb").integer(pictureId).raw("-hatch)\" stroke=\"none\"/>\n");
 }
 
 void writeIneffectiveEdge(SvgWriter& svg, const BridgeFace& face, bool left, const Scale& x, const Scale& y,
@@ -201,7 +208,8 @@ void writeIneffectiveEdge(SvgWriter& svg, const BridgeFace& face, bool left, con
   if (!side.present) return;
   double at = x.at(side.station);
   double level = y.at(side.elevation);
-  svg.raw("<polyline fill=\"none\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.6\" points=\"");
+  svg.raw("<polyline fill=\"none\" stroke=\"").raw(side.blocked ? kBlockedEdge : kIneffective);
+  svg.raw("\" stroke-width=\"1.6\" points=\"");
   writePoint(svg, sectionEnd(face, left, x, plot), level);
   writePoint(svg, at, level);
   writePoint(svg, at, plot.bottom);
@@ -287,8 +295,17 @@ void writeDefinitions(SvgWriter& svg, int pictureId) {
   svg.raw("</defs>\n");
 }
 
-void writeLegend(SvgWriter& svg, int pictureId) {
-  const double y = 470;
+/// Whether either face has a blocked obstruction.
+bool anyBlocked(const BridgeFace& upstream, const BridgeFace& downstream) {
+  for (const BridgeFace* face : {&upstream, &downstream})
+    for (const IneffectiveSide* side : {&face->ineffectiveLeft, &face->ineffectiveRight})
+      if (side->present && side->blocked) return true;
+  return false;
+}
+
+/// The legend; the entry for blocked obstructions only where a face has one.
+void writeLegend(SvgWriter& svg, int pictureId, bool blocked) {
+  double y = 470;
   double x = 16;
   svg.raw("<g>\n");
   svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
@@ -311,7 +328,15 @@ void writeLegend(SvgWriter& svg, int pictureId) {
   x = writeLegendLabel(svg, x + 32, y, "Bank station (X1)");
   svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"url(#tb");
   svg.integer(pictureId).raw("-hatch)\" stroke=\"").raw(kIneffective).raw("\" stroke-width=\"1.2\"/>\n");
-  writeLegendLabel(svg, x + 32, y, "Ineffective area (X3)");
+  x = writeLegendLabel(svg, x + 32, y, "Ineffective area (X3)");
+  if (blocked) {
+    // A row of its own: the first row is full.
+    x = 16;
+    y += 24;
+    svg.raw("<rect x=\"").number(x).raw("\" y=\"").number(y - 7).raw("\" width=\"26\" height=\"14\" fill=\"");
+    svg.raw(kBlockedFill).raw("\" stroke=\"").raw(kBlockedEdge).raw("\" stroke-width=\"1.2\"/>\n");
+    writeLegendLabel(svg, x + 32, y, "Blocked (X3)");
+  }
   svg.raw("</g>\n");
 }
 
@@ -320,12 +345,14 @@ void writeLegend(SvgWriter& svg, int pictureId) {
 void writeBridgePicture(OutputStream& out, const BridgeFace& upstream, const BridgeFace& downstream,
                         std::string_view title, int pictureId) {
   SvgWriter svg(out);
-  svg.raw("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ").number(kWidth).raw(" ").number(kHeight);
-  svg.raw("\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  bool blocked = anyBlocked(upstream, downstream);
+  double height = blocked ? kHeight + 24 : kHeight;  // the legend's second row
+  svg.raw("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ").number(kWidth).raw(" ").number(height);
+  svg.raw("\" width=\"").number(kWidth).raw("\" height=\"").number(height);
   svg.raw("\" style=\"max-width:100%;height:auto\" font-family=\"sans-serif\" role=\"img\">\n<title>");
   svg.text(title).raw("</title>\n");
   writeDefinitions(svg, pictureId);
-  svg.raw("<rect x=\"0\" y=\"0\" width=\"").number(kWidth).raw("\" height=\"").number(kHeight);
+  svg.raw("<rect x=\"0\" y=\"0\" width=\"").number(kWidth).raw("\" height=\"").number(height);
   svg.raw("\" fill=\"#ffffff\"/>\n<text x=\"16\" y=\"26\" font-size=\"17\" font-weight=\"bold\" fill=\"#111111\">");
   svg.text(title).raw("</text>\n");
   FaceScales scales = scalesFor(upstream, downstream);
@@ -334,7 +361,7 @@ void writeBridgePicture(OutputStream& out, const BridgeFace& upstream, const Bri
   plot.left += kPanelOffset;
   plot.right += kPanelOffset;
   writeFace(svg, downstream, "Downstream face", scales, plot, pictureId, 1);
-  writeLegend(svg, pictureId);
+  writeLegend(svg, pictureId, blocked);
   svg.raw("</svg>\n");
 }
 

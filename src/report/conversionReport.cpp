@@ -192,14 +192,16 @@ void fillFace(const SectionCards& cards, BridgeFace& face) {
   }
   face.hasBanks = fieldValue(cards.bankLeft, face.bankLeft) &&
                   fieldValue(cards.bankRight, face.bankRight);
-  // A blocked area stands on X3 with its elevation negated; the picture
-  // draws it at its height.
+  // A blocked obstruction stands on X3 with its elevation negated; the
+  // picture draws it at its height, filled as blocked.
   IneffectiveSide& left = face.ineffectiveLeft;
   IneffectiveSide& right = face.ineffectiveRight;
   left.present = cards.hasX3 && fieldValue(cards.x3[0], left.station) &&
                  fieldValue(cards.x3[1], left.elevation);
   right.present = cards.hasX3 && fieldValue(cards.x3[2], right.station) &&
                   fieldValue(cards.x3[3], right.elevation);
+  left.blocked = left.present && left.elevation < 0;
+  right.blocked = right.present && right.elevation < 0;
   left.elevation = std::fabs(left.elevation);
   right.elevation = std::fabs(right.elevation);
 }
@@ -280,8 +282,9 @@ struct ConversionReport::Tables {
 
   ProfilePoint profile[kProfileCapacity];
   int32_t profileCount = 0;
-  bool findingPending = false;  // findings since the last section written
+  uint8_t pendingClasses = 0;  // classes of the findings since the last section written
   bool culvertPending = false;  // a culvert since the last section written
+  FIELD8 culvertStation = BLANK_FIELD8;  // that culvert's own station
   float distance = 0;
 
   BridgeFace upstream;
@@ -401,8 +404,11 @@ void ConversionReport::finding(FindingKind kind, std::string_view station,
   ++t_->kinds[static_cast<int>(kind)];
   ++t_->reach().findings;
   if (findingClass(kind) == FindingClass::WARNING) ++t_->check().warnings;
-  t_->findingPending = true;
-  if (kind == FindingKind::CULVERT) t_->culvertPending = true;
+  t_->pendingClasses |= findingClassBit(static_cast<int>(findingClass(kind)));
+  if (kind == FindingKind::CULVERT) {
+    t_->culvertPending = true;
+    t_->culvertStation = makeField8(withoutBlanks(station));
+  }
   writeRow(kind, station, detail);
 }
 
@@ -544,7 +550,7 @@ void ConversionReport::checkHydraulics(const SectionCards& cards) {
   double changes[2] = {area, conveyance};
   ++t.kinds[static_cast<int>(FindingKind::HYDRAULICS_CHANGED)];
   ++t.reach().findings;
-  t.findingPending = true;
+  t.pendingClasses |= findingClassBit(static_cast<int>(FindingClass::CHANGED));
   writeRow(FindingKind::HYDRAULICS_CHANGED, view(cards.station), detail.view(), changes);
 }
 
@@ -672,8 +678,10 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
   point.sections = cards.role == SectionRole::SECTION ? 1 : 0;
   point.bridges = cards.role == SectionRole::UPSTREAM_FACE ? 1 : 0;
   point.culvert = t.culvertPending;
-  point.hasFindings = t.findingPending;
-  t.culvertPending = t.findingPending = false;
+  point.culvertStation = t.culvertStation;
+  point.findingClasses = t.pendingClasses;
+  t.culvertPending = false;
+  t.pendingClasses = 0;
   if (fieldValue(cards.lengthChannel, length)) t.distance += length;
 
   if (t.profileCount == kProfileCapacity) {
@@ -687,8 +695,9 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
         merged.lowestElevation = other.lowestElevation;
       merged.sections += other.sections;
       merged.bridges += other.bridges;
+      if (other.culvert && !merged.culvert) merged.culvertStation = other.culvertStation;
       merged.culvert |= other.culvert;
-      merged.hasFindings |= other.hasFindings;
+      merged.findingClasses |= other.findingClasses;
       t.profile[i] = merged;
     }
     t.profileCount = kProfileCapacity / 2;
@@ -719,7 +728,8 @@ void ConversionReport::endReach() {
   if (t.rowsOpen && t.format == ReportFormat::HTML) findings_.stream().write("</tbody>\n");
   t.rowsOpen = false;
   t.profileCount = 0;
-  t.findingPending = t.culvertPending = false;
+  t.pendingClasses = 0;
+  t.culvertPending = false;
   t.distance = 0;
 }
 

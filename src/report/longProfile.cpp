@@ -16,8 +16,14 @@ constexpr PlotArea kPlot = {80, 960, 48, 330};
 constexpr int kColumns = static_cast<int>(kPlot.right - kPlot.left);
 
 constexpr std::string_view kGroundLine = "#5a3d1e";
-constexpr std::string_view kFindingMark = "#b0352b";
-constexpr double kRugHeight = 12;
+/// The colours of the finding classes (DROPPED, CHANGED, WARNING), as the
+/// findings table shows them.
+constexpr std::string_view kClassColour[] = {"#aa0000", "#885500", "#0055aa"};
+constexpr std::string_view kClassLabel[] = {"dropped", "changed", "warning"};
+constexpr int kClasses = 3;
+/// The marks of each class have a lane of their own along the bottom, the
+/// first class lowest.
+constexpr double kLaneHeight = 8;
 
 /// A point of the profile kept for drawing.
 struct Kept {
@@ -32,7 +38,7 @@ struct Column {
   Kept lowest;
   Kept bridge;
   Kept culvert;
-  int findings = 0;
+  uint8_t findingClasses = 0;
 };
 
 /// What the first pass learns.
@@ -54,7 +60,7 @@ ProfileExtents measure(ProfileSource& points) {
     extents.elevation.add(point.lowestElevation);
     extents.bridges += point.bridges;
     extents.culverts += point.culvert;
-    extents.withFindings += point.hasFindings;
+    extents.withFindings += point.findingClasses != 0;
   }
   return extents;
 }
@@ -72,8 +78,11 @@ void collect(ProfileSource& points, const Scale& x, Column (&columns)[kColumns])
       column.lowest = keep(point);
     }
     if (point.bridges > 0 && !column.bridge.any) column.bridge = keep(point);
-    if (point.culvert && !column.culvert.any) column.culvert = keep(point);
-    column.findings += point.hasFindings;
+    if (point.culvert && !column.culvert.any) {
+      column.culvert = keep(point);
+      column.culvert.station = point.culvertStation;
+    }
+    column.findingClasses |= point.findingClasses;
   }
 }
 
@@ -118,17 +127,28 @@ void writeCulvertMark(SvgWriter& svg, double x, double y) {
   svg.raw("\" width=\"9\" height=\"9\" fill=\"#ffffff\" stroke=\"#222222\" stroke-width=\"1.6\">");
 }
 
-void writeFindingMark(SvgWriter& svg, double x) {
-  svg.raw("<line x1=\"").number(x).raw("\" y1=\"").number(kPlot.bottom - kRugHeight).raw("\" x2=\"");
-  svg.number(x).raw("\" y2=\"").number(kPlot.bottom).raw("\"/>");
+/// A mark from `bottom` up, one lane high, as a piece of a path.
+void writeFindingMark(SvgWriter& svg, double x, double bottom) {
+  svg.raw("M").number(x).raw(" ").number(bottom).raw("v-").number(kLaneHeight - 1);
+}
+
+/// The path of one class's marks; writeFindingMark() adds the marks.
+void startLane(SvgWriter& svg, int findingClass) {
+  svg.raw("<path fill=\"none\" stroke=\"").raw(kClassColour[findingClass]).raw("\" stroke-width=\"2\" d=\"");
 }
 
 void writeMarks(SvgWriter& svg, const Column (&columns)[kColumns], const Scale& x, const Scale& y) {
-  svg.raw("<g stroke=\"").raw(kFindingMark).raw("\" stroke-width=\"1.5\">");
-  for (int i = 0; i < kColumns; ++i) {
-    if (columns[i].findings > 0) writeFindingMark(svg, kPlot.left + i + 0.5);
+  for (int c = 0; c < kClasses; ++c) {
+    double bottom = kPlot.bottom - c * kLaneHeight;
+    bool any = false;
+    for (int i = 0; i < kColumns; ++i) {
+      if (!(columns[i].findingClasses & findingClassBit(c))) continue;
+      if (!any) startLane(svg, c);
+      any = true;
+      writeFindingMark(svg, kPlot.left + i + 0.5, bottom);
+    }
+    if (any) svg.raw("\"/>\n");
   }
-  svg.raw("</g>\n");
   for (const Column& column : columns) {
     if (column.culvert.any) {
       writeCulvertMark(svg, x.at(column.culvert.distance), markerHeight(column.culvert, y));
@@ -155,13 +175,13 @@ void writeLegend(SvgWriter& svg) {
   writeCulvertMark(svg, x + 13, y);
   svg.raw("</rect>\n");
   x = writeLegendLabel(svg, x + 26, y, "Culvert");
-  svg.raw("<g stroke=\"").raw(kFindingMark).raw("\" stroke-width=\"1.5\">");
-  for (int i = 0; i < 3; ++i) {
-    svg.raw("<line x1=\"").number(x + 8 + 5 * i).raw("\" y1=\"").number(y - 6).raw("\" x2=\"");
-    svg.number(x + 8 + 5 * i).raw("\" y2=\"").number(y + 6).raw("\"/>");
+  x = writeLegendLabel(svg, x + 14, y, "Findings along the bottom:");
+  for (int c = 0; c < kClasses; ++c) {
+    startLane(svg, c);
+    for (int i = 0; i < 3; ++i) writeFindingMark(svg, x + 6 + 5 * i, y + 4);
+    svg.raw("\"/>\n");
+    x = writeLegendLabel(svg, x + 22, y, kClassLabel[c]);
   }
-  svg.raw("</g>\n");
-  writeLegendLabel(svg, x + 32, y, "Sections with findings (marks along the bottom)");
 }
 
 void writeCounts(SvgWriter& svg, const ProfileExtents& extents) {

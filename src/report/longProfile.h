@@ -24,8 +24,15 @@ struct ProfilePoint {
   /// The bridges this point stands for (drawn at the upstream face).
   int32_t bridges = 0;
   bool culvert = false;
-  bool hasFindings = false;
+  /// The culvert's own station, when `culvert` is set.
+  FIELD8 culvertStation = BLANK_FIELD8;
+  /// The classes of the findings told here: one bit per class, bit 1 << c
+  /// for FindingClass c.
+  uint8_t findingClasses = 0;
 };
+
+/// The bit of a finding class in ProfilePoint::findingClasses.
+constexpr uint8_t findingClassBit(int findingClass) { return static_cast<uint8_t>(1u << findingClass); }
 
 /// The sections of one reach, in deck order, readable twice.
 class ProfileSource {
@@ -38,8 +45,9 @@ class ProfileSource {
 };
 
 /// Writes an inline SVG picture of a reach's long profile with axes and a
-/// legend: the ground line, bridges and culverts marked, and a mark under
-/// every place with findings. Reads the points twice (extents, then drawing)
+/// legend: the ground line, bridges and culverts marked, and under every
+/// place with findings a mark in the lane and colour of each class found
+/// there (DROPPED, CHANGED, WARNING). Reads the points twice (extents, then drawing)
 /// with fixed memory; the line keeps the lowest point of each picture column
 /// and every bridge and culvert (one of each kind per column), so the
 /// picture stays small for any number of sections. `pictureId` must differ

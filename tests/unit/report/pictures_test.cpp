@@ -148,8 +148,8 @@ BridgeFace sampleFace(float shift) {
   face.hasBanks = true;
   face.bankLeft = 20;
   face.bankRight = 80;
-  face.ineffectiveLeft = {true, 15, 106};
-  face.ineffectiveRight = {true, 85, 106.5f};
+  face.ineffectiveLeft = {true, false, 15, 106};
+  face.ineffectiveRight = {true, false, 85, 106.5f};
   return face;
 }
 
@@ -170,6 +170,24 @@ TEST(BridgePicture, IsWellFormedAndCaptionsEachFaceWithItsOpening) {
   // The picture's ids carry its number, so pictures on one page differ.
   EXPECT_NE(svg.find("id=\"tb3-hatch\""), std::string::npos);
   EXPECT_EQ(svg.find("id=\"tb0"), std::string::npos);
+  EXPECT_EQ(svg.find("Blocked"), std::string::npos);
+}
+
+TEST(BridgePicture, DrawsABlockedObstructionFilledFromTheGroundUp) {
+  BridgeFace upstream = sampleFace(0);
+  upstream.ineffectiveRight.blocked = true;
+  OutputFile file;
+  writeBridgePicture(file.stream(), upstream, sampleFace(0), "", 1);
+  std::string svg = file.contents();
+  EXPECT_EQ(xmlProblem(svg), "");
+  // Solid from its elevation down, under the ground drawn after it: only the
+  // part above the ground shows. Its edge is drawn as blocked, not hatched.
+  size_t fill = svg.find("fill=\"#7a7a7a\" stroke=\"none\"");
+  size_t ground = svg.find("fill=\"#e9dcc0\"", svg.find("<g clip-path"));
+  ASSERT_NE(fill, std::string::npos);
+  EXPECT_LT(fill, ground);
+  EXPECT_NE(svg.find("<polyline fill=\"none\" stroke=\"#333333\""), std::string::npos);
+  EXPECT_NE(svg.find("Blocked (X3)"), std::string::npos);
 }
 
 TEST(BridgePicture, StaysWellFormedForEmptyFullAndNonsenseFaces) {
@@ -218,7 +236,9 @@ class SyntheticReach : public ProfileSource {
     point.bridges = i % 1000 == 500;
     point.sections = 1 - point.bridges;
     point.culvert = i == 777;
-    point.hasFindings = i % 7 == 0;
+    // A culvert lies between two sections and has a station of its own.
+    point.culvertStation = makeField8(point.culvert ? "49222.5" : "");
+    point.findingClasses = i % 7 == 0 ? findingClassBit(i % 3) : 0;
     return true;
   }
 
@@ -244,7 +264,15 @@ TEST(LongProfile, DrawsTensOfThousandsOfSectionsAsASmallWellFormedPicture) {
     std::string title = "<title>Bridge at RM " + std::to_string(50000 - i) + "</title>";
     EXPECT_NE(svg.find(title), std::string::npos) << title;
   }
-  EXPECT_NE(svg.find("<title>Culvert at RM 49223</title>"), std::string::npos);
+  EXPECT_NE(svg.find("<title>Culvert at RM 49222.5</title>"), std::string::npos);
+  // Each class of finding has its own lane and colour along the bottom (the
+  // plot's bottom at 330, lanes 8 high), drawn before the legend's samples.
+  const char* colours[] = {"#aa0000", "#885500", "#0055aa"};
+  for (int c = 0; c < 3; ++c) {
+    std::string lane = std::string("stroke=\"") + colours[c] + "\" stroke-width=\"2\" d=\"M80.5 " +
+                       std::to_string(330 - 8 * c) + "v-7M";
+    EXPECT_NE(svg.find(lane), std::string::npos) << lane;
+  }
 }
 
 TEST(LongProfile, WritesNothingWhenThePointsCannotBeReadAgain) {
