@@ -285,6 +285,7 @@ struct ConversionReport::Tables {
   uint8_t pendingClasses = 0;  // classes of the findings since the last section written
   bool culvertPending = false;  // a culvert since the last section written
   FIELD8 culvertStation = BLANK_FIELD8;  // that culvert's own station
+  float conveyanceChange = NAN;  // of the section being written, NaN if not judged
   float distance = 0;
 
   BridgeFace upstream;
@@ -523,6 +524,7 @@ void ConversionReport::checkHydraulics(const SectionCards& cards) {
   const ReadBackResult& r = t.result;
   t.readBack.check(cards, t.result);
   bool section = cards.role == SectionRole::SECTION;
+  t.conveyanceChange = r.compared ? static_cast<float>(r.change.conveyance) : NAN;
   if (!r.compared) return;
   ReachCheck& check = t.check();
   if (section) ++check.compared;
@@ -680,6 +682,7 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
   point.culvert = t.culvertPending;
   point.culvertStation = t.culvertStation;
   point.findingClasses = t.pendingClasses;
+  point.conveyanceChange = t.conveyanceChange;
   t.culvertPending = false;
   t.pendingClasses = 0;
   if (fieldValue(cards.lengthChannel, length)) t.distance += length;
@@ -698,6 +701,9 @@ void ConversionReport::addProfilePoint(const SectionCards& cards) {
       if (other.culvert && !merged.culvert) merged.culvertStation = other.culvertStation;
       merged.culvert |= other.culvert;
       merged.findingClasses |= other.findingClasses;
+      if (std::isfinite(other.conveyanceChange) &&
+          !(std::fabs(merged.conveyanceChange) >= std::fabs(other.conveyanceChange)))
+        merged.conveyanceChange = other.conveyanceChange;
       t.profile[i] = merged;
     }
     t.profileCount = kProfileCapacity / 2;

@@ -10,7 +10,12 @@ namespace tolvane {
 namespace {
 
 constexpr double kWidth = 1000;
-constexpr double kHeight = 430;
+constexpr double kHeight = 610;
+/// The conveyance change strip, under the legend.
+constexpr PlotArea kStrip = {80, 960, 470, 560};
+constexpr std::string_view kSmallChange = "#9a9a9a";
+constexpr std::string_view kOverHalfPercent = "#d08a00";
+constexpr std::string_view kOverOnePercent = "#c0002a";
 constexpr PlotArea kPlot = {80, 960, 48, 330};
 /// One column per picture unit of the plot's width.
 constexpr int kColumns = static_cast<int>(kPlot.right - kPlot.left);
@@ -39,6 +44,8 @@ struct Column {
   Kept bridge;
   Kept culvert;
   uint8_t findingClasses = 0;
+  /// The conveyance change of largest magnitude in the column; NaN if none.
+  float change = NAN;
 };
 
 /// What the first pass learns.
@@ -49,7 +56,15 @@ struct ProfileExtents {
   long long bridges = 0;
   long long culverts = 0;
   long long withFindings = 0;
+  long long judged = 0;
+  float largestChange = NAN;
+  FIELD8 largestStation = BLANK_FIELD8;
 };
+
+/// True when `change` is larger in magnitude than `than`, or `than` is NaN.
+bool largerChange(float change, float than) {
+  return std::isfinite(change) && (!std::isfinite(than) || std::fabs(change) > std::fabs(than));
+}
 
 ProfileExtents measure(ProfileSource& points) {
   ProfileExtents extents;
@@ -61,6 +76,11 @@ ProfileExtents measure(ProfileSource& points) {
     extents.bridges += point.bridges;
     extents.culverts += point.culvert;
     extents.withFindings += point.findingClasses != 0;
+    if (std::isfinite(point.conveyanceChange)) ++extents.judged;
+    if (largerChange(point.conveyanceChange, extents.largestChange)) {
+      extents.largestChange = point.conveyanceChange;
+      extents.largestStation = point.station;
+    }
   }
   return extents;
 }
@@ -83,6 +103,7 @@ void collect(ProfileSource& points, const Scale& x, Column (&columns)[kColumns])
       column.culvert.station = point.culvertStation;
     }
     column.findingClasses |= point.findingClasses;
+    if (largerChange(point.conveyanceChange, column.change)) column.change = point.conveyanceChange;
   }
 }
 
@@ -184,6 +205,70 @@ void writeLegend(SvgWriter& svg) {
   }
 }
 
+/// The strip's half height in percent: the smallest of 1, 2, 5, 10 and 20
+/// that holds the largest change; larger changes are cut at the edge.
+double stripLimit(const ProfileExtents& extents) {
+  double largest = std::isfinite(extents.largestChange) ? std::fabs(extents.largestChange) * 100 : 0;
+  for (double limit : {1.0, 2.0, 5.0, 10.0}) {
+    if (largest <= limit) return limit;
+  }
+  return 20;
+}
+
+std::string_view changeColour(double percent) {
+  double size = std::fabs(percent);
+  if (size > 1) return kOverOnePercent;
+  return size > 0.5 ? kOverHalfPercent : kSmallChange;
+}
+
+void writeStripTitle(SvgWriter& svg, const ProfileExtents& extents) {
+  svg.raw("<text x=\"").number(kStrip.left).raw("\" y=\"").number(kStrip.top - 10);
+  svg.raw("\" font-size=\"14\" font-weight=\"bold\" fill=\"#222222\">Conveyance change, deck against the "
+          "geometry file");
+  if (extents.judged == 0) {
+    svg.raw(": no section deep enough to judge</text>\n");
+    return;
+  }
+  svg.raw(extents.largestChange > 0 ? ": largest +" : ": largest ").fixed(extents.largestChange * 100, 2);
+  svg.raw("% at RM ");
+  svg.text(trimBlanks(view(extents.largestStation))).raw("</text>\n");
+}
+
+/// Each column's conveyance change as a stem from the zero line, grey up to
+/// 0.5%, amber up to 1%, red beyond; a stem cut at the edge gets a cap.
+/// Columns without a judged section stay empty.
+void writeStrip(SvgWriter& svg, const Column (&columns)[kColumns], const ProfileExtents& extents,
+                const Ticks& xTicks) {
+  double limit = stripLimit(extents);
+  // Steps of 0.5, 1, 2.5, 5 or 10: one decimal for 0.5 and 2.5.
+  Ticks yTicks{-limit, limit / 2, 5, limit == 1 || limit == 5 ? 1 : 0};
+  writeStripTitle(svg, extents);
+  writeAxes(svg, kStrip, xTicks, yTicks, "", "Change (%)");
+  Scale y = scaleOver(yTicks, kStrip.bottom, kStrip.top);
+  svg.raw("<g stroke=\"#555555\" stroke-width=\"1\" stroke-dasharray=\"3 3\">");
+  for (double guide : {-1.0, -0.5, 0.5, 1.0}) {
+    if (std::fabs(guide) >= limit) continue;
+    svg.raw("<line x1=\"").number(kStrip.left).raw("\" y1=\"").number(y.at(guide)).raw("\" x2=\"");
+    svg.number(kStrip.right).raw("\" y2=\"").number(y.at(guide)).raw("\"/>");
+  }
+  svg.raw("</g>\n<line x1=\"").number(kStrip.left).raw("\" y1=\"").number(y.at(0)).raw("\" x2=\"");
+  svg.number(kStrip.right).raw("\" y2=\"").number(y.at(0)).raw("\" stroke=\"#222222\" stroke-width=\"1\"/>\n");
+  for (std::string_view colour : {kSmallChange, kOverHalfPercent, kOverOnePercent}) {
+    bool any = false;
+    for (int i = 0; i < kColumns; ++i) {
+      double percent = columns[i].change * 100.0;
+      if (!std::isfinite(percent) || changeColour(percent) != colour) continue;
+      if (!any) svg.raw("<path fill=\"none\" stroke=\"").raw(colour).raw("\" stroke-width=\"2\" d=\"");
+      any = true;
+      double x = kStrip.left + i + 0.5;
+      double end = y.at(std::clamp(percent, -limit, limit));
+      svg.raw("M").number(x).raw(" ").number(y.at(0)).raw("V").number(end);
+      if (std::fabs(percent) > limit) svg.raw("M").number(x - 3).raw(" ").number(end).raw("h6");
+    }
+    if (any) svg.raw("\"/>\n");
+  }
+}
+
 void writeCounts(SvgWriter& svg, const ProfileExtents& extents) {
   svg.raw("<text x=\"").number(kPlot.right).raw("\" y=\"26\" font-size=\"13\" text-anchor=\"end\" fill=\"#222222\">");
   // Counted as the geometry file has them: a bridge's two faces are no sections.
@@ -226,6 +311,7 @@ bool writeLongProfile(OutputStream& out, ProfileSource& points, std::string_view
   // be cut off by the frame.
   writeMarks(svg, columns, x, y);
   writeLegend(svg);
+  writeStrip(svg, columns, extents, xTicks);
   svg.raw("</svg>\n");
   return true;
 }

@@ -3,6 +3,7 @@
 // against the distance along the channel.
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "deck/streams.h"
@@ -29,6 +30,9 @@ struct ProfilePoint {
   /// The classes of the findings told here: one bit per class, bit 1 << c
   /// for FindingClass c.
   uint8_t findingClasses = 0;
+  /// The section's conveyance change, deck against geometry file, as a
+  /// fraction; NaN where it was not judged.
+  float conveyanceChange = std::numeric_limits<float>::quiet_NaN();
 };
 
 /// The bit of a finding class in ProfilePoint::findingClasses.
@@ -47,7 +51,8 @@ class ProfileSource {
 /// Writes an inline SVG picture of a reach's long profile with axes and a
 /// legend: the ground line, bridges and culverts marked, and under every
 /// place with findings a mark in the lane and colour of each class found
-/// there (DROPPED, CHANGED, WARNING). Reads the points twice (extents, then drawing)
+/// there (DROPPED, CHANGED, WARNING); under it, on the same distances, a
+/// strip of each section's conveyance change. Reads the points twice (extents, then drawing)
 /// with fixed memory; the line keeps the lowest point of each picture column
 /// and every bridge and culvert (one of each kind per column), so the
 /// picture stays small for any number of sections. `pictureId` must differ

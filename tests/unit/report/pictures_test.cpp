@@ -275,6 +275,45 @@ TEST(LongProfile, DrawsTensOfThousandsOfSectionsAsASmallWellFormedPicture) {
   }
 }
 
+/// Sections with conveyance changes of 0.2%, -0.8% and 25%, one not judged.
+class ChangingReach : public ProfileSource {
+ public:
+  bool rewind() override {
+    next_ = 0;
+    return true;
+  }
+  bool next(ProfilePoint& point) override {
+    const float changes[] = {0.002f, -0.008f, NAN, 0.25f};
+    if (next_ >= 4) return false;
+    point = ProfilePoint();
+    point.distance = 100.0f * next_;
+    point.lowestElevation = 10;
+    point.station = makeField8(std::to_string(400 - 100 * next_));
+    point.conveyanceChange = changes[next_++];
+    return true;
+  }
+
+ private:
+  int next_ = 0;
+};
+
+TEST(LongProfile, DrawsEachSectionsConveyanceChangeInAStripUnderIt) {
+  ChangingReach reach;
+  OutputFile file;
+  ASSERT_TRUE(writeLongProfile(file.stream(), reach, "Reach 1", 1));
+  std::string svg = file.contents();
+  EXPECT_EQ(xmlProblem(svg), "");
+  EXPECT_NE(svg.find("largest +25.00% at RM 100</text>"), std::string::npos);
+  // 25% lies beyond the strip's 20%: cut at its edge, with a cap; each size of
+  // change has its colour, and the section not judged draws nothing.
+  EXPECT_NE(svg.find("stroke=\"#9a9a9a\" stroke-width=\"2\" d=\"M80.5 "), std::string::npos);
+  EXPECT_NE(svg.find("stroke=\"#d08a00\" stroke-width=\"2\" d=\"M373.5 "), std::string::npos);
+  size_t big = svg.find("stroke=\"#c0002a\" stroke-width=\"2\" d=\"M959.5 515V470M956.5 470h6\"");
+  EXPECT_NE(big, std::string::npos);
+  EXPECT_EQ(svg.find("M666.5 515V"), std::string::npos);
+  EXPECT_NE(svg.find(">-10</text>"), std::string::npos);
+}
+
 TEST(LongProfile, WritesNothingWhenThePointsCannotBeReadAgain) {
   SyntheticReach reach(10);
   reach.rewindWorks = false;
